@@ -1,0 +1,85 @@
+#include "Earnings.h"
+#include "Graphemes.h"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace {
+
+bool isWhitespaceCluster(QStringView cluster) {
+    const char32_t first = QChar::isHighSurrogate(cluster[0].unicode()) && cluster.size() > 1
+                               ? QChar::surrogateToUcs4(cluster[0], cluster[1])
+                               : cluster[0].unicode();
+    return u_hasBinaryProperty(static_cast<UChar32>(first), UCHAR_WHITE_SPACE);
+}
+
+bool isAllowed(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
+}
+
+bool isSeparator(char c) {
+    return c == '.' || c == ',';
+}
+
+// Steps 1-3: drop whitespace characters, then accept only digits and the two
+// separators, each a character of its own. Empty on any other character.
+std::optional<std::string> cleaned(const QString &text) {
+    std::string result;
+    result.reserve(static_cast<std::size_t>(text.size()));
+    for (QStringView cluster : Graphemes::split(text)) {
+        if (isWhitespaceCluster(cluster))
+            continue;
+        if (cluster.size() != 1 || !isAllowed(cluster[0].unicode()))
+            return std::nullopt;
+        result.push_back(static_cast<char>(cluster[0].unicode()));
+    }
+    return result;
+}
+
+// Steps 4-10: decide which separator, if any, is the decimal one and build a
+// plain number text with at most one full stop.
+std::string numberText(const std::string &clean) {
+    const std::size_t lastPosition = clean.find_last_of(".,");
+    if (lastPosition == std::string::npos)
+        return clean;
+    const char last = clean[lastPosition];
+    const auto separators = std::count_if(clean.begin(), clean.end(), isSeparator);
+    const auto occurrences = std::count(clean.begin(), clean.end(), last);
+    const std::size_t lastPartLength = clean.size() - lastPosition - 1;
+    const bool decimal = separators >= 2 ? occurrences == 1 : lastPartLength != 3;
+
+    std::string digits;
+    digits.reserve(clean.size());
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        if (decimal && i == lastPosition)
+            digits.push_back('.');
+        else if (!isSeparator(clean[i]))
+            digits.push_back(clean[i]);
+    }
+    return digits;
+}
+
+} // namespace
+
+namespace Earnings {
+
+std::optional<double> parseAmount(const QString &text) {
+    const std::optional<std::string> clean = cleaned(text);
+    if (!clean || clean->empty())
+        return std::nullopt;
+    const std::string number = numberText(*clean);
+    // from_chars follows the C locale's strtod grammar whatever the process
+    // locale is, and rounds to nearest. Out of range (beyond the largest
+    // finite double) is no value rather than infinity.
+    double value = 0;
+    const char *end = number.data() + number.size();
+    const auto [pointer, error] = std::from_chars(number.data(), end, value);
+    if (error != std::errc() || pointer != end || !(value > 0))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace Earnings

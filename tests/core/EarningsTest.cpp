@@ -1,0 +1,69 @@
+#include "Earnings.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+TEST(Earnings, perSecondUsesAYearOf36525Days) {
+    EXPECT_EQ(Earnings::perSecond(1000, PayPeriod::monthly),
+              Earnings::perSecond(12000, PayPeriod::yearly));
+    EXPECT_EQ(Earnings::perSecond(31557600, PayPeriod::yearly), 1.0);
+    EXPECT_DOUBLE_EQ(Earnings::perSecond(3000, PayPeriod::monthly), 36000.0 / 31557600.0);
+}
+
+TEST(Earnings, earnedIsRateTimesClampedElapsedTime) {
+    struct Row {
+        double start, now, rate, earned;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Row rows[] = {
+        {1000, 1004, 2.5, 10},  // four seconds at 2.5 a second
+        {1010, 1000, 2.5, 0},   // a start in the future does not count down
+        {1000, 1000, 2.5, 0},   //
+        {nan, 1000, 2.5, 0},    // not a number counts as no time
+        {1000, 1000.5, 1, 0.5}, // fractions are kept
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(Earnings::earned(row.start, row.now, row.rate), row.earned)
+            << row.start << " " << row.now;
+    EXPECT_EQ(Earnings::elapsed(1010, 1000), 0.0);
+}
+
+TEST(Earnings, formatElapsedWritesHoursMinutesSeconds) {
+    struct Row {
+        double seconds;
+        const char *text;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Row rows[] = {
+        {0, "0:00:00"},
+        {0.99, "0:00:00"},
+        {59.9, "0:00:59"},
+        {61, "0:01:01"},
+        {3599, "0:59:59"},
+        {3600, "1:00:00"},
+        {90061, "25:01:01"},
+        {360000, "100:00:00"},
+        {-5, "0:00:00"},
+        {86399, "23:59:59"},
+        {86400, "24:00:00"},
+        {-0.5, "0:00:00"},
+        // Beyond anything a clock gives: defined, never undefined behaviour.
+        {std::numeric_limits<double>::quiet_NaN(), "0:00:00"},
+        {-inf, "0:00:00"},
+        {inf, "∞:00:00"},
+        {9223372036854775807.0 /* rounds to 2^63 */, "2562047788015215:30:08"},
+        {-1e300, "0:00:00"},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(Earnings::formatElapsed(row.seconds), QString::fromUtf8(row.text)) << row.seconds;
+}
+
+TEST(Earnings, formatElapsedOfTheLargestDoubleIsAPlainHourCount) {
+    const QString text = Earnings::formatElapsed(std::numeric_limits<double>::max());
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{300,}:[0-5][0-9]:[0-5][0-9]$"));
+    EXPECT_TRUE(shape.match(text).hasMatch()) << text.toStdString();
+}

@@ -1,0 +1,127 @@
+#include "Earnings.h"
+#include "LocaleEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+struct Example {
+    const char16_t *typed;
+    std::optional<double> amount;
+};
+
+// The notations people type, with the value each must give.
+const Example examples[] = {
+    {u"1234", 1234},
+    {u" 1 234 567 ", 1234567},
+    {u"1,234", 1234},
+    {u"1.000", 1000},
+    {u"0.125", 125},
+    {u"2,500", 2500},
+    {u"12,5", 12.5},
+    {u"1.2345", 1.2345},
+    {u"1,234.56", 1234.56},
+    {u"1.234,56", 1234.56},
+    {u"1\u00A0234,56", 1234.56},
+    {u"1,000.000", 1000},
+    {u"1.234.567", 1234567},
+    {u"12,34,567", 1234567},
+    {u"1.23.45,6", 12345.6},
+    {u"1,,5", 15},
+    {u"1,234,", 1234},
+    {u"1.234,", 1234},
+    {u"5.", 5},
+    {u"5,", 5},
+    {u".5", 0.5},
+    {u",5", 0.5},
+    {u"007", 7},
+    {u"1 2 3", 123},
+    {u"\t1\n2\r\n3\u3000", 123},
+    {u"1\u202F234\u2009567", 1234567},
+    {u".", std::nullopt},
+    {u",,", std::nullopt},
+    {u"0", std::nullopt},
+    {u"0,00", std::nullopt},
+    {u"", std::nullopt},
+    {u"   ", std::nullopt},
+    {u"-5", std::nullopt},
+    {u"+5", std::nullopt},
+    {u"$100", std::nullopt},
+    {u"1'000", std::nullopt},
+    {u"1e3", std::nullopt},
+    {u"1_000", std::nullopt},
+    {u"inf", std::nullopt},
+    {u"\u0661\u0662", std::nullopt}, // Arabic-Indic digits
+    {u"\uFF11\uFF12", std::nullopt}, // full-width digits
+    {u"1\u20E3", std::nullopt},      // keycap: a digit with a combining mark
+    {u"5\u0301", std::nullopt},      // digit with a combining accent
+    {u" \u0301", std::nullopt},      // a space carrying a mark is still one character, dropped
+};
+
+} // namespace
+
+class ParseAmount : public ::testing::TestWithParam<Example> {};
+
+TEST_P(ParseAmount, givesTheAmountOfEveryNotation) {
+    const Example &example = GetParam();
+    const QString text = QString::fromUtf16(example.typed);
+    EXPECT_EQ(Earnings::parseAmount(text), example.amount) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ParseAmount, ::testing::ValuesIn(examples));
+
+TEST(ParseAmountLimits, textsBeyondTheLargestDoubleGiveNoValue) {
+    EXPECT_EQ(Earnings::parseAmount(QString(309, u'9')), std::nullopt);
+    const auto large = Earnings::parseAmount(QString(308, u'9'));
+    ASSERT_TRUE(large.has_value());
+    EXPECT_TRUE(std::isfinite(*large));
+}
+
+TEST(ParseAmountLimits, roundsToTheNearestDouble) {
+    EXPECT_EQ(Earnings::parseAmount(QStringLiteral("0,1")), 0.1);
+    EXPECT_EQ(Earnings::parseAmount(QStringLiteral("9007199254740993")), 9007199254740992.0);
+}
+
+TEST(ParseAmountLimits, doesNotDependOnTheProcessLocale) {
+    const LocaleEnvironment german("de_DE.UTF-8");
+    if (!german.active())
+        GTEST_SKIP() << "no de_DE locale could be made here";
+    ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
+    for (const Example &example : examples)
+        EXPECT_EQ(Earnings::parseAmount(QString::fromUtf16(example.typed)), example.amount);
+}
+
+// Properties any correct parser keeps, on random texts from a fixed seed.
+TEST(ParseAmountProperties, holdOnRandomTexts) {
+    std::mt19937 random(20261206);
+    const QString alphabet = QStringLiteral("0123456789.,");
+    const QString whitespace = QStringLiteral(" \t\n\u00A0\u2003\u3000");
+    const QString strangers = QStringLiteral("-+e$'_a\u0661\uFF10\u0301");
+    auto pick = [&](const QString &from) {
+        return from[std::uniform_int_distribution<qsizetype>(0, from.size() - 1)(random)];
+    };
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        const int length = std::uniform_int_distribution<int>(1, 12)(random);
+        for (int i = 0; i < length; ++i)
+            text += pick(alphabet);
+        const auto amount = Earnings::parseAmount(text);
+        if (amount) {
+            EXPECT_TRUE(std::isfinite(*amount));
+            EXPECT_GT(*amount, 0);
+        }
+
+        QString spaced = text;
+        spaced.insert(std::uniform_int_distribution<qsizetype>(0, spaced.size())(random),
+                      pick(whitespace));
+        EXPECT_EQ(Earnings::parseAmount(spaced), amount) << spaced.toStdString();
+
+        QString spoiled = text;
+        spoiled.insert(std::uniform_int_distribution<qsizetype>(0, spoiled.size())(random),
+                       pick(strangers));
+        EXPECT_EQ(Earnings::parseAmount(spoiled), std::nullopt) << spoiled.toStdString();
+    }
+}
