@@ -1,5 +1,6 @@
 #include "Earnings.h"
 #include "LocaleEnvironment.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,146 @@
+#include "LocaleServices.h"
+
+#include <QLocale>
+
+#include <unicode/coll.h>
+#include <unicode/numberformatter.h>
+#include <unicode/ucurr.h>
+#include <unicode/unum.h>
+
+#include <memory>
+
+namespace {
+
+QString toQString(const icu::UnicodeString &text) {
+    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+}
+
+QString toQString(const UChar *text, int32_t length) {
+    return QString(reinterpret_cast<const QChar *>(text), length);
+}
+
+icu::UnicodeString toUnicode(const QString &text) {
+    return icu::UnicodeString(reinterpret_cast<const char16_t *>(text.utf16()),
+                              static_cast<int32_t>(text.size()));
+}
+
+icu::Locale systemLocale() {
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return icu::Locale("en_US_POSIX");
+    return icu::Locale(system.name().toLatin1().constData());
+}
+
+icu::number::LocalizedNumberFormatter decimalFormatter(const icu::Locale &locale,
+                                                       icu::number::Precision precision) {
+    return icu::number::NumberFormatter::with()
+        .grouping(UNUM_GROUPING_ON_ALIGNED)
+        .precision(precision)
+        .roundingMode(UNUM_ROUND_HALFEVEN)
+        .locale(locale);
+}
+
+QString format(const icu::number::LocalizedNumberFormatter &formatter, double amount) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::UnicodeString text = formatter.formatDouble(amount, status).toString(status);
+    return U_SUCCESS(status) ? toQString(text) : QString();
+}
+
+} // namespace
+
+const icu::Locale &LocaleServices::currentLocale() {
+    static const icu::Locale locale = systemLocale();
+    return locale;
+}
+
+std::optional<QString> LocaleServices::currencyOf(const icu::Locale &locale) {
+    UChar code[4] = {};
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length = ucurr_forLocale(locale.getName(), code, 4, &status);
+    if (U_FAILURE(status) || length <= 0)
+        return std::nullopt;
+    return toQString(code, length);
+}
+
+QStringList LocaleServices::commonCurrencyCodes() {
+    QStringList codes;
+    UErrorCode status = U_ZERO_ERROR;
+    UEnumeration *all = ucurr_openISOCurrencies(UCURR_COMMON | UCURR_NON_DEPRECATED, &status);
+    if (U_FAILURE(status))
+        return codes;
+    int32_t length = 0;
+    while (const UChar *code = uenum_unext(all, &length, &status)) {
+        if (U_FAILURE(status))
+            break;
+        codes.append(toQString(code, length));
+    }
+    uenum_close(all);
+    return codes;
+}
+
+std::optional<QString> LocaleServices::currencyName(const QString &code) {
+    UErrorCode status = U_ZERO_ERROR;
+    UBool isChoiceFormat = false;
+    int32_t length = 0;
+    const UChar *name =
+        ucurr_getName(reinterpret_cast<const UChar *>(code.utf16()), currentLocale().getName(),
+                      UCURR_LONG_NAME, &isChoiceFormat, &length, &status);
+    if (U_FAILURE(status) || name == nullptr)
+        return std::nullopt;
+    const QString text = toQString(name, length);
+    // ICU answers with the code itself when it knows no name.
+    if (text == code)
+        return std::nullopt;
+    return text;
+}
+
+std::span<const icu::Locale> LocaleServices::availableLocales() {
+    int32_t count = 0;
+    const icu::Locale *locales = icu::Locale::getAvailableLocales(count);
+    return {locales, static_cast<std::size_t>(count)};
+}
+
+QString LocaleServices::currencySymbol(const icu::Locale &locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UNumberFormat, decltype(&unum_close)> formatter(
+        unum_open(UNUM_CURRENCY, nullptr, 0, locale.getName(), nullptr, &status), &unum_close);
+    if (U_FAILURE(status))
+        return QString();
+    UChar symbol[32];
+    const int32_t length =
+        unum_getSymbol(formatter.get(), UNUM_CURRENCY_SYMBOL, symbol, 32, &status);
+    return U_SUCCESS(status) ? toQString(symbol, length) : QString();
+}
+
+int LocaleServices::compare(const QString &a, const QString &b) {
+    static const std::unique_ptr<icu::Collator> collator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Collator> created(
+            icu::Collator::createInstance(currentLocale(), status));
+        if (U_FAILURE(status))
+            created.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
+        if (created)
+            created->setStrength(icu::Collator::SECONDARY); // ignore case only
+        return created;
+    }();
+    if (!collator)
+        return QString::compare(a, b, Qt::CaseInsensitive);
+    UErrorCode status = U_ZERO_ERROR;
+    return collator->compare(toUnicode(a), toUnicode(b), status);
+}
+
+QString LocaleServices::formatCounterAmount(double amount) {
+    static const icu::number::LocalizedNumberFormatter formatter = [] {
+        icu::Locale latin = currentLocale();
+        UErrorCode status = U_ZERO_ERROR;
+        latin.setKeywordValue("numbers", "latn", status);
+        return decimalFormatter(latin, icu::number::Precision::fixedFraction(4));
+    }();
+    return format(formatter, amount);
+}
+
+QString LocaleServices::formatGoalAmount(double amount) {
+    static const icu::number::LocalizedNumberFormatter formatter =
+        decimalFormatter(currentLocale(), icu::number::Precision::maxFraction(2));
+    return format(formatter, amount);
+}

@@ -1,0 +1,156 @@
+#include "Currency.h"
+#include "LocaleServices.h"
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include <algorithm>
+
+// Each suite runs in a process whose LC_ALL names its locale (see CMakeLists);
+// run by hand in another locale, the suite skips instead of failing.
+class InLocale : public ::testing::Test {
+protected:
+    void requireLocale(const char *icuName) {
+        if (QByteArray(LocaleServices::currentLocale().getName()) != icuName)
+            GTEST_SKIP() << "needs LC_ALL for " << icuName << ", have "
+                         << LocaleServices::currentLocale().getName();
+    }
+};
+
+namespace {
+
+int countCode(const QString &code) {
+    const auto &entries = Currency::all();
+    return static_cast<int>(std::count_if(entries.begin(), entries.end(),
+                                          [&](const auto &e) { return e.code == code; }));
+}
+
+} // namespace
+
+class English : public InLocale {
+protected:
+    void SetUp() override { requireLocale("en_US"); }
+};
+
+TEST_F(English, defaultsToDollarsLabelledBySymbolOrCode) {
+    EXPECT_EQ(Currency::defaultCode(), "USD");
+    EXPECT_EQ(Currency::label("USD", CurrencyStyle::symbol), "$");
+    EXPECT_EQ(Currency::label("JPY", CurrencyStyle::code), "JPY");
+    EXPECT_EQ(Currency::label("EUR", CurrencyStyle::symbol), "€");
+    EXPECT_EQ(Currency::label("", CurrencyStyle::symbol), "");
+    EXPECT_EQ(Currency::label("", CurrencyStyle::code), "");
+}
+
+TEST_F(English, unknownAndLowerCaseCodesAreTheirOwnSymbolAndWalkOnce) {
+    const int before = Currency::localeWalkCount();
+    EXPECT_EQ(Currency::label("XQQ", CurrencyStyle::symbol), "XQQ");
+    EXPECT_EQ(Currency::label("XQQ", CurrencyStyle::symbol), "XQQ");
+    EXPECT_EQ(Currency::localeWalkCount(), before + 1);
+    EXPECT_EQ(Currency::symbol("usd"), "usd");
+    EXPECT_EQ(Currency::label("usd", CurrencyStyle::code), "usd");
+}
+
+TEST_F(English, catalogueIsSortedByNameIgnoringCase) {
+    const auto &entries = Currency::all();
+    ASSERT_GT(entries.size(), 100u);
+    for (std::size_t i = 1; i < entries.size(); ++i)
+        EXPECT_LE(LocaleServices::compare(entries[i - 1].name, entries[i].name), 0)
+            << entries[i - 1].name.toStdString() << " / " << entries[i].name.toStdString();
+    EXPECT_EQ(countCode("USD"), 1);
+    EXPECT_EQ(LocaleServices::compare("euro", "EURO"), 0);
+    EXPECT_LT(LocaleServices::compare("apple", "Banana"), 0);
+    EXPECT_GT(LocaleServices::compare("Zloty", "yen"), 0);
+}
+
+TEST_F(English, namesComeFromTheLocaleAndICUsCodeAnswerMeansNone) {
+    EXPECT_EQ(LocaleServices::currencyName("USD"), "US Dollar");
+    EXPECT_EQ(LocaleServices::currencyName("XQQ"), std::nullopt);
+}
+
+TEST_F(English, formatsTheCounterWithFourAndTheGoalWithUpToTwoDigits) {
+    struct Row {
+        double amount;
+        const char *counter;
+        const char *goal;
+    };
+    const Row rows[] = {
+        {1234.56789, "1,234.5679", "1,234.57"},
+        {1000, "1,000.0000", "1,000"},
+        {1234.5, "1,234.5000", "1,234.5"},
+        {0, "0.0000", "0"},
+        {0.03125, "0.0312", "0.03"}, // an exact half rounds to even
+        {0.09375, "0.0938", "0.09"},
+        {0.125, "0.1250", "0.12"},
+        {0.375, "0.3750", "0.38"},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(LocaleServices::formatCounterAmount(row.amount), row.counter) << row.amount;
+        EXPECT_EQ(LocaleServices::formatGoalAmount(row.amount), row.goal) << row.amount;
+    }
+}
+
+class German : public InLocale {
+protected:
+    void SetUp() override { requireLocale("de_DE"); }
+};
+
+TEST_F(German, defaultsToEurosListedOnce) {
+    EXPECT_EQ(Currency::defaultCode(), "EUR");
+    EXPECT_EQ(countCode("EUR"), 1);
+    EXPECT_EQ(Currency::label("EUR", CurrencyStyle::symbol), "€");
+    EXPECT_EQ(LocaleServices::currencyName("USD"), "US-Dollar");
+}
+
+TEST_F(German, usesPointGroupingAndCommaDecimals) {
+    EXPECT_EQ(LocaleServices::formatCounterAmount(1234.56789), "1.234,5679");
+    EXPECT_EQ(LocaleServices::formatGoalAmount(1234.567), "1.234,57");
+}
+
+class Hindi : public InLocale {
+protected:
+    void SetUp() override { requireLocale("hi_IN"); }
+};
+
+TEST_F(Hindi, groupsInTwosAboveTheThousands) {
+    EXPECT_EQ(Currency::defaultCode(), "INR");
+    EXPECT_EQ(LocaleServices::formatCounterAmount(1234567.56789), "12,34,567.5679");
+    EXPECT_EQ(LocaleServices::formatGoalAmount(1234567.567), "12,34,567.57");
+}
+
+class Arabic : public InLocale {
+protected:
+    void SetUp() override { requireLocale("ar_EG"); }
+};
+
+// The segment display only has ASCII digits, so the counter is always Latin;
+// the goal text is ordinary type and keeps the locale's own digits.
+TEST_F(Arabic, countsInLatinDigitsAndWritesTheGoalInArabicIndicDigits) {
+    const QString counter = LocaleServices::formatCounterAmount(1234.56789);
+    EXPECT_EQ(counter, "1,234.5679");
+    const QString goal = LocaleServices::formatGoalAmount(1234.5);
+    EXPECT_EQ(goal, QString::fromUtf16(u"\u0661\u066C\u0662\u0663\u0664\u066B\u0665"));
+    EXPECT_EQ(Currency::defaultCode(), "EGP");
+}
+
+class NoCurrency : public InLocale {
+protected:
+    void SetUp() override { requireLocale("eo_001"); }
+};
+
+TEST_F(NoCurrency, fallsBackToDollars) {
+    EXPECT_EQ(LocaleServices::currencyOf(LocaleServices::currentLocale()), std::nullopt);
+    EXPECT_EQ(Currency::defaultCode(), "USD");
+    EXPECT_EQ(countCode("USD"), 1);
+}
+
+class Posix : public InLocale {
+protected:
+    void SetUp() override { requireLocale("en_US_POSIX"); }
+};
+
+TEST_F(Posix, theCLocaleMeansUSPosix) {
+    EXPECT_EQ(Currency::defaultCode(), "USD");
+    EXPECT_EQ(LocaleServices::formatCounterAmount(1234.5), "1,234.5000");
+}
