@@ -1,0 +1,68 @@
+#include "GoalImage.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace {
+
+// A 8000 x 8000 photo decodes within this; a "decompression bomb" whose
+// header claims far more is refused before anything is allocated.
+constexpr int allocationLimitMegabytes = 256;
+
+bool withinLimit(QSize size) {
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    return bytes <= qint64(allocationLimitMegabytes) * 1024 * 1024;
+}
+
+QImage read(QImageReader &reader) {
+    reader.setAllocationLimit(allocationLimitMegabytes);
+    reader.setAutoTransform(true); // EXIF orientation: photos come out upright
+    if (!reader.canRead())
+        return QImage();
+    if (const QSize size = reader.size(); size.isValid() && !withinLimit(size))
+        return QImage();
+    return reader.read(); // the first frame of an animation
+}
+
+} // namespace
+
+namespace GoalImage {
+
+std::optional<QByteArray> thumbnailData(const QString &path) {
+    QImageReader reader(path);
+    const QImage image = read(reader);
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return std::nullopt;
+
+    const int side = std::min(image.width(), image.height());
+    const QImage square =
+        image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            .copy((image.width() - side) / 2, (image.height() - side) / 2, side, side);
+    // Premultiplied scaling keeps transparent edges from bleeding colour;
+    // straight ARGB32 makes the PNG an 8-bit RGBA one.
+    const QImage thumbnail =
+        square.scaled(thumbnailSide, thumbnailSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+    if (thumbnail.size() != QSize(thumbnailSide, thumbnailSide))
+        return std::nullopt;
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !thumbnail.save(&buffer, "PNG"))
+        return std::nullopt;
+    return png;
+}
+
+QImage decode(const QByteArray &bytes) {
+    if (bytes.isEmpty())
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return read(reader);
+}
+
+} // namespace GoalImage

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+// The goal's picture: a 128 x 128 RGBA PNG thumbnail made from the user's file.
+namespace GoalImage {
+
+inline constexpr int thumbnailSide = 128;
+
+// The centred square of the image at `path`, scaled to 128 x 128 and encoded
+// as PNG; no value when anything fails (not an image, truncated, a directory,
+// unreadable, or larger than decoding allows).
+std::optional<QByteArray> thumbnailData(const QString &path);
+
+// Stored thumbnail bytes decoded for showing; a null image when they do not decode.
+QImage decode(const QByteArray &bytes);
+
+} // namespace GoalImage

@@ -1,0 +1,51 @@
+#include "Keys.h"
+
+#include "Currency.h"
+#include "CurrencyStyle.h"
+#include "DigitColor.h"
+#include "GoalPictureKind.h"
+#include "PayPeriod.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+QVariant emptyText() {
+    return QString();
+}
+
+const std::array<KeyDefinition, 12> definitions{{
+    {Keys::salary, StoredType::text, &emptyText},
+    {Keys::period, StoredType::text, [] { return QVariant(rawValue(PayPeriod::monthly)); }},
+    {Keys::startedAt, StoredType::real, [] { return QVariant(0.0); }},
+    {Keys::currency, StoredType::text, [] { return QVariant(Currency::defaultCode()); }},
+    {Keys::currencyStyle, StoredType::text, [] { return QVariant(rawValue(CurrencyStyle::code)); }},
+    {Keys::digitColor, StoredType::text, [] { return QVariant(rawValue(DigitColor::green)); }},
+    {Keys::goalEnabled, StoredType::boolean, [] { return QVariant(false); }},
+    {Keys::goalAmount, StoredType::text, &emptyText},
+    {Keys::goalText, StoredType::text, &emptyText},
+    {Keys::goalPicture, StoredType::text,
+     [] { return QVariant(rawValue(GoalPictureKind::emoji)); }},
+    // Beach with umbrella in emoji presentation.
+    {Keys::goalEmoji, StoredType::text,
+     [] { return QVariant(QStringLiteral("\U0001F3D6\uFE0F")); }},
+    {Keys::goalImage, StoredType::bytes, [] { return QVariant(); }},
+}};
+
+} // namespace
+
+namespace Keys {
+
+std::span<const KeyDefinition> table() {
+    return definitions;
+}
+
+const KeyDefinition &definition(QLatin1StringView key) {
+    for (const KeyDefinition &entry : definitions)
+        if (entry.key == key)
+            return entry;
+    throw std::invalid_argument("not a settings key");
+}
+
+} // namespace Keys

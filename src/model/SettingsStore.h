@@ -1,0 +1,105 @@
+#pragma once
+
+#include "ClosedList.h"
+#include "Keys.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+#include <optional>
+#include <type_traits>
+
+// The twelve settings (and the panel's frame) in one INI file, read once at
+// construction and rewritten atomically and durably on every write.
+//
+// Typed reads never fail: a missing key, a value of the wrong type, a text no
+// case matches or an absurdly large value reads as the key's default. If the
+// file cannot be written the store keeps working in memory and says so once
+// on standard error.
+class SettingsStore : public QObject {
+    Q_OBJECT
+
+public:
+    // ~/.config/Paytick/Paytick.conf on Linux.
+    static QString standardFilePath();
+
+    explicit SettingsStore(const QString &filePath = standardFilePath(), QObject *parent = nullptr);
+
+    QString filePath() const { return filePath_; }
+
+    // False once a write could not reach the disk.
+    bool isPersistent() const { return persistent_; }
+
+    QString text(QLatin1StringView key) const;
+    double real(QLatin1StringView key) const;
+    bool flag(QLatin1StringView key) const;
+    std::optional<QByteArray> bytes(QLatin1StringView key) const;
+    template <ClosedListEnum Enum> Enum choice(QLatin1StringView key) const {
+        if (auto stored = fromRawValue<Enum>(text(key)))
+            return *stored;
+        return *fromRawValue<Enum>(Keys::definition(key).defaultValue().toString());
+    }
+
+    void setText(QLatin1StringView key, const QString &value);
+    void setReal(QLatin1StringView key, double value);
+    void setFlag(QLatin1StringView key, bool value);
+    void setBytes(QLatin1StringView key, const QByteArray &value);
+    template <ClosedListEnum Enum> void setChoice(QLatin1StringView key, Enum value) {
+        setText(key, rawValue(value));
+    }
+
+    // Typed access by value type, for bindings.
+    template <typename T> T get(QLatin1StringView key) const;
+    template <typename T> void set(QLatin1StringView key, const T &value);
+
+    // Values outside the twelve settings (the panel's frame), kept in the same file.
+    QVariant extra(const QString &key) const { return values_.value(key); }
+    void setExtra(const QString &key, const QVariant &value);
+
+signals:
+    void changed(const QString &key);
+
+private:
+    void load();
+    void store(const QString &key, const QVariant &value);
+    bool persist();
+    bool keepCopyOfUnreadableFile();
+    void reportFailure(const QString &what);
+
+    QString filePath_;
+    QVariantMap values_;
+    bool persistent_ = true;
+    bool unreadableFile_ = false;
+};
+
+template <typename T> T SettingsStore::get(QLatin1StringView key) const {
+    if constexpr (std::is_same_v<T, QString>)
+        return text(key);
+    else if constexpr (std::is_same_v<T, double>)
+        return real(key);
+    else if constexpr (std::is_same_v<T, bool>)
+        return flag(key);
+    else if constexpr (std::is_same_v<T, std::optional<QByteArray>>)
+        return bytes(key);
+    else
+        return choice<T>(key);
+}
+
+template <typename T> void SettingsStore::set(QLatin1StringView key, const T &value) {
+    if constexpr (std::is_same_v<T, QString>)
+        setText(key, value);
+    else if constexpr (std::is_same_v<T, double>)
+        setReal(key, value);
+    else if constexpr (std::is_same_v<T, bool>)
+        setFlag(key, value);
+    else if constexpr (std::is_same_v<T, QByteArray>)
+        setBytes(key, value);
+    else if constexpr (std::is_same_v<T, std::optional<QByteArray>>) {
+        // Nothing ever removes a stored image; only a new one replaces it.
+        if (value)
+            setBytes(key, *value);
+    } else
+        setChoice<T>(key, value);
+}

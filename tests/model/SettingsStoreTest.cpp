@@ -1,0 +1,179 @@
+#include "SettingsStore.h"
+#include "Currency.h"
+#include "CurrencyStyle.h"
+#include "DigitColor.h"
+#include "GoalPictureKind.h"
+#include "PayPeriod.h"
+#include "QtPrinters.h"
+#include "Setting.h"
+#include "TempSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPoint>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+TEST(SettingsStore, readsEveryDefaultFromAnEmptyFileWithoutWriting) {
+    TempSettings temp;
+    const SettingsStore store(temp.path());
+    EXPECT_EQ(store.text(Keys::salary), "");
+    EXPECT_EQ(store.choice<PayPeriod>(Keys::period), PayPeriod::monthly);
+    EXPECT_EQ(store.real(Keys::startedAt), 0.0);
+    EXPECT_EQ(store.text(Keys::currency), Currency::defaultCode());
+    EXPECT_EQ(store.choice<CurrencyStyle>(Keys::currencyStyle), CurrencyStyle::code);
+    EXPECT_EQ(store.choice<DigitColor>(Keys::digitColor), DigitColor::green);
+    EXPECT_FALSE(store.flag(Keys::goalEnabled));
+    EXPECT_EQ(store.text(Keys::goalAmount), "");
+    EXPECT_EQ(store.text(Keys::goalText), "");
+    EXPECT_EQ(store.choice<GoalPictureKind>(Keys::goalPicture), GoalPictureKind::emoji);
+    EXPECT_EQ(store.text(Keys::goalEmoji), QString::fromUtf8("\xF0\x9F\x8F\x96\xEF\xB8\x8F"));
+    EXPECT_EQ(store.bytes(Keys::goalImage), std::nullopt);
+    EXPECT_FALSE(QFileInfo::exists(temp.path()));
+    EXPECT_EQ(Keys::table().size(), 12u);
+}
+
+TEST(SettingsStore, readsWrongCaseWrongTypeAndOversizedValuesAsDefaults) {
+    TempSettings temp;
+    temp.writeFile("[General]\nperiod=yearly\ncurrencyStyle=symbol\ndigitColor=GREEN\n"
+                   "goalPicture=image\nstartedAt=abc\ngoalEnabled=maybe\ngoalImage=not bytes\n"
+                   "salary=@ByteArray(5000)\ngoalText=" +
+                   QByteArray(100 * 1024, 'x') + "\n");
+    const SettingsStore store(temp.path());
+    EXPECT_EQ(store.choice<PayPeriod>(Keys::period), PayPeriod::monthly);
+    EXPECT_EQ(store.choice<CurrencyStyle>(Keys::currencyStyle), CurrencyStyle::code);
+    EXPECT_EQ(store.choice<DigitColor>(Keys::digitColor), DigitColor::green);
+    EXPECT_EQ(store.choice<GoalPictureKind>(Keys::goalPicture), GoalPictureKind::emoji);
+    EXPECT_EQ(store.real(Keys::startedAt), 0.0);
+    EXPECT_FALSE(store.flag(Keys::goalEnabled));
+    EXPECT_EQ(store.bytes(Keys::goalImage), std::nullopt);
+    EXPECT_EQ(store.text(Keys::salary), "");
+    EXPECT_EQ(store.text(Keys::goalText), "");
+}
+
+TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
+    TempSettings temp;
+    const double moment = 1765055225.123456789;
+    const QByteArray image("\x89PNG\r\n\x1a\n\0\xff binary", 18);
+    {
+        SettingsStore store(temp.path());
+        store.setText(Keys::salary, QStringLiteral(" 5 000,50 "));
+        store.setChoice(Keys::period, PayPeriod::yearly);
+        store.setReal(Keys::startedAt, moment);
+        store.setFlag(Keys::goalEnabled, true);
+        store.setText(Keys::goalText, QStringLiteral("A trip, \"soon\" = 100%; [really]"));
+        store.setText(Keys::goalEmoji,
+                      QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"));
+        store.setBytes(Keys::goalImage, image);
+        store.setExtra(QStringLiteral("MainPanel/position"), QPoint(10, 20));
+    }
+    const SettingsStore second(temp.path());
+    EXPECT_EQ(second.text(Keys::salary), " 5 000,50 ");
+    EXPECT_EQ(second.choice<PayPeriod>(Keys::period), PayPeriod::yearly);
+    EXPECT_EQ(second.real(Keys::startedAt), moment);
+    EXPECT_TRUE(second.flag(Keys::goalEnabled));
+    EXPECT_EQ(second.text(Keys::goalText), "A trip, \"soon\" = 100%; [really]");
+    EXPECT_EQ(second.text(Keys::goalEmoji),
+              QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"));
+    EXPECT_EQ(second.bytes(Keys::goalImage), image);
+    EXPECT_EQ(second.extra(QStringLiteral("MainPanel/position")).toPoint(), QPoint(10, 20));
+}
+
+TEST(SettingsStore, announcesEachRealChangeOnce) {
+    TempSettings temp;
+    SettingsStore store(temp.path());
+    QSignalSpy spy(&store, &SettingsStore::changed);
+    store.setText(Keys::salary, QStringLiteral("5000"));
+    store.setText(Keys::salary, QStringLiteral("5000"));
+    store.setReal(Keys::startedAt, 12.5);
+    store.setReal(Keys::startedAt, 12.5);
+    store.setFlag(Keys::goalEnabled, false); // absent until written
+    store.setFlag(Keys::goalEnabled, false);
+    store.setChoice(Keys::digitColor, DigitColor::cyan);
+    store.setChoice(Keys::digitColor, DigitColor::cyan);
+    ASSERT_EQ(spy.count(), 4);
+    EXPECT_EQ(spy[0][0].toString(), "salary");
+    EXPECT_EQ(spy[1][0].toString(), "startedAt");
+    EXPECT_EQ(spy[2][0].toString(), "goalEnabled");
+    EXPECT_EQ(spy[3][0].toString(), "digitColor");
+}
+
+TEST(SettingsStore, bindingsReadWriteAndListenToOneKey) {
+    TempSettings temp;
+    SettingsStore store(temp.path());
+    const Setting<PayPeriod> period(store, Keys::period);
+    const Setting<QString> salary(store, Keys::salary);
+    QObject context;
+    int periodChanges = 0;
+    period.observe(&context, [&] { ++periodChanges; });
+    salary.set(QStringLiteral("12"));
+    EXPECT_EQ(periodChanges, 0);
+    period.set(PayPeriod::yearly);
+    EXPECT_EQ(periodChanges, 1);
+    EXPECT_EQ(period.get(), PayPeriod::yearly);
+    EXPECT_EQ(SettingsStore(temp.path()).text(Keys::period), "Yearly");
+}
+
+TEST(SettingsStore, createsAPrivateFileInAPrivateFolderAndLeavesNoTemporaries) {
+    TempSettings temp;
+    SettingsStore store(temp.path());
+    for (int i = 0; i < 5; ++i)
+        store.setText(Keys::salary, QString::number(i));
+    const QFileInfo file(temp.path());
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(file.absoluteFilePath()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(QFile::encodeName(file.absolutePath()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    EXPECT_EQ(QDir(file.absolutePath()).entryList(QDir::Files), QStringList{"Paytick.conf"});
+}
+
+TEST(SettingsStore, survivesGarbageAndKeepsACopyBeforeReplacingIt) {
+    const QByteArray garbage[] = {
+        QByteArray("\0\xff\xfe[[[=\x01\x02", 10),
+        QByteArray("[General\nsalary"),
+        QByteArray(),
+        QByteArray("[General]\nsalary=\xc3\x28\n"),
+    };
+    for (const QByteArray &content : garbage) {
+        TempSettings temp;
+        temp.writeFile(content);
+        SettingsStore store(temp.path());
+        EXPECT_EQ(store.real(Keys::startedAt), 0.0);
+        EXPECT_EQ(store.choice<PayPeriod>(Keys::period), PayPeriod::monthly);
+        store.setText(Keys::salary, QStringLiteral("42"));
+        EXPECT_EQ(SettingsStore(temp.path()).text(Keys::salary), "42");
+        QFile backup(temp.path() + QStringLiteral(".bad"));
+        if (backup.open(QIODevice::ReadOnly))
+            EXPECT_EQ(backup.readAll(), content);
+        else
+            EXPECT_TRUE(content.isEmpty()) << "only an empty file may be replaced without a copy";
+    }
+}
+
+TEST(SettingsStore, readsAHugeFileQuicklyAsDefaults) {
+    TempSettings temp;
+    temp.writeFile("[General]\nsalary=5000\ngoalText=" + QByteArray(10 * 1024 * 1024, 'y') + "\n");
+    SettingsStore store(temp.path());
+    EXPECT_EQ(store.text(Keys::goalText), "");
+    EXPECT_EQ(store.text(Keys::salary), "5000");
+}
+
+TEST(SettingsStore, keepsWorkingInMemoryWhenTheFileCannotBeWritten) {
+    TempSettings temp;
+    temp.writeFile("[General]\nsalary=1\n");
+    // A folder that is a file cannot be created, even by root.
+    const QString path = temp.path() + QStringLiteral("/Paytick.conf");
+    SettingsStore store(path);
+    QSignalSpy spy(&store, &SettingsStore::changed);
+    store.setText(Keys::salary, QStringLiteral("5000"));
+    store.setReal(Keys::startedAt, 99.5);
+    EXPECT_EQ(store.text(Keys::salary), "5000");
+    EXPECT_EQ(store.real(Keys::startedAt), 99.5);
+    EXPECT_FALSE(store.isPersistent());
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(temp.readFile(), "[General]\nsalary=1\n");
+}
