@@ -1,0 +1,140 @@
+#include "SevenSegmentDisplay.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+QFont labelFont() {
+    QFont font = QApplication::font();
+    font.setWeight(QFont::DemiBold);
+    font.setPixelSize(100);
+    return font;
+}
+
+void addHexagon(QPainterPath &path, const std::array<QPointF, 6> &points) {
+    path.addPolygon(QPolygonF(points.begin(), points.end()));
+    path.closeSubpath();
+}
+
+} // namespace
+
+SevenSegmentDisplay::SevenSegmentDisplay(QWidget *parent)
+    : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    inputsChanged();
+}
+
+void SevenSegmentDisplay::setText(const QString &text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    inputsChanged();
+}
+
+void SevenSegmentDisplay::setColor(const QColor &color) {
+    if (color == color_)
+        return;
+    color_ = color;
+    sprites_.clear();
+    inputsChanged();
+}
+
+void SevenSegmentDisplay::setPrefix(const QString &prefix) {
+    if (prefix == prefix_)
+        return;
+    prefix_ = prefix;
+    labelPath_ = QPainterPath();
+    labelPath_.addText(0, 0, labelFont(), prefix_);
+    labelAdvance_ = prefix_.isEmpty() ? 0 : QFontMetricsF(labelFont()).horizontalAdvance(prefix_);
+    sprites_.remove(QStringLiteral("label"));
+    inputsChanged();
+}
+
+void SevenSegmentDisplay::setDimmedTrailingDigits(qint64 count) {
+    if (count == dimmedTrailingDigits_)
+        return;
+    dimmedTrailingDigits_ = count;
+    inputsChanged();
+}
+
+void SevenSegmentDisplay::inputsChanged() {
+    setAccessibleName(prefix_ + u' ' + text_);
+    update();
+}
+
+DisplayGeometry SevenSegmentDisplay::geometry(QSizeF size) const {
+    return DisplayGeometry::compute(text_, prefix_, labelAdvance_, dimmedTrailingDigits_, size);
+}
+
+void SevenSegmentDisplay::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    paint(painter, size());
+}
+
+const GlyphSprite &SevenSegmentDisplay::sprite(const QString &key, double unit, double ratio,
+                                               const std::function<GlyphSprite::Layers()> &layers) {
+    if (unit != spriteUnit_ || ratio != spriteRatio_) {
+        sprites_.clear();
+        spriteUnit_ = unit;
+        spriteRatio_ = ratio;
+    }
+    auto found = sprites_.find(key);
+    if (found == sprites_.end())
+        found = sprites_.insert(key, GlyphSprite::render(layers(), color_, 0.12 * unit, ratio));
+    return *found;
+}
+
+void SevenSegmentDisplay::paint(QPainter &painter, QSizeF size) {
+    const DisplayGeometry g = geometry(size);
+    if (g.isEmpty())
+        return;
+    const double ratio = painter.device()->devicePixelRatioF();
+    // Glyphs land on whole device pixels so that the cached images stay sharp.
+    const auto place = [&](const GlyphSprite &glyph, QPointF origin) {
+        const QPointF snapped(std::round(origin.x() * ratio) / ratio,
+                              std::round(origin.y() * ratio) / ratio);
+        painter.drawImage(snapped + glyph.offset, glyph.image);
+    };
+
+    for (const DisplayGeometry::Cell &cell : g.cells) {
+        const QString key = QString(cell.digit) + (cell.dimmed ? u'd' : u'l');
+        place(sprite(key, g.unit, ratio, [&] { return cellLayers(cell, g.unit); }),
+              QPointF(cell.left, g.top));
+    }
+    for (const QRectF &mark : g.marks) {
+        const bool comma = mark.height() > mark.width();
+        place(sprite(comma ? QStringLiteral(",") : QStringLiteral("."), g.unit, ratio,
+                     [&] {
+                         GlyphSprite::Layers layers;
+                         layers.lit.addRect(QRectF(QPointF(0, 0), mark.size()));
+                         return layers;
+                     }),
+              mark.topLeft());
+    }
+    if (!prefix_.isEmpty())
+        place(sprite(QStringLiteral("label"), g.unit, ratio,
+                     [&] {
+                         GlyphSprite::Layers layers;
+                         layers.lit = QTransform::fromScale(g.labelSize / 100, g.labelSize / 100)
+                                          .map(labelPath_);
+                         return layers;
+                     }),
+              g.labelBaseline);
+}
+
+GlyphSprite::Layers SevenSegmentDisplay::cellLayers(const DisplayGeometry::Cell &cell,
+                                                    double unit) {
+    GlyphSprite::Layers layers;
+    const auto lights = *SegmentFont::litSegments(QStringView(&cell.digit, 1));
+    const auto hexagons = DisplayGeometry::cellSegments(0, 0, unit);
+    for (std::size_t s = 0; s < 7; ++s) {
+        QPainterPath &target = !lights[s] ? layers.unlit : cell.dimmed ? layers.dimmed : layers.lit;
+        addHexagon(target, hexagons[s]);
+    }
+    return layers;
+}

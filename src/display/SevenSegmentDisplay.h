@@ -1,0 +1,71 @@
+#pragma once
+
+#include "DisplayGeometry.h"
+#include "GlyphSprite.h"
+#include "SegmentFont.h"
+
+#include <QColor>
+#include <QHash>
+#include <QPainterPath>
+#include <QWidget>
+
+#include <functional>
+
+// One line of text as glowing LED digits: lit segments in the colour, unlit
+// ones as faint ghosts, the last digits optionally dimmed, and a label in
+// ordinary type on the digits' baseline. It takes whatever space it is given
+// and repaints only when one of its inputs changes.
+class SevenSegmentDisplay : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SevenSegmentDisplay(QWidget *parent = nullptr);
+
+    static std::optional<SegmentFont::Segments> litSegments(QStringView character) {
+        return SegmentFont::litSegments(character);
+    }
+
+    QString text() const { return text_; }
+    QColor color() const { return color_; }
+    QString prefix() const { return prefix_; }
+    qint64 dimmedTrailingDigits() const { return dimmedTrailingDigits_; }
+
+    void setText(const QString &text);
+    void setColor(const QColor &color);
+    void setPrefix(const QString &prefix);
+    void setDimmedTrailingDigits(qint64 count);
+
+    // Where everything goes on a canvas of `size`.
+    DisplayGeometry geometry(QSizeF size) const;
+
+    // Paints onto any painter (the widget, an image for tests and tools).
+    void paint(QPainter &painter, QSizeF size);
+
+    QSize sizeHint() const override { return QSize(); }
+    QSize minimumSizeHint() const override { return QSize(0, 0); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void inputsChanged();
+    const GlyphSprite &sprite(const QString &key, double unit, double ratio,
+                              const std::function<GlyphSprite::Layers()> &layers);
+    static GlyphSprite::Layers cellLayers(const DisplayGeometry::Cell &cell, double unit);
+
+    QString text_;
+    QColor color_ = Qt::green;
+    QString prefix_;
+    qint64 dimmedTrailingDigits_ = 0;
+
+    // The label at size 100 with its baseline at the origin, and its advance.
+    QPainterPath labelPath_;
+    double labelAdvance_ = 0;
+
+    // Finished glyphs, reused for as long as size, colour and pixel ratio stay
+    // the same: a tick only places them. At most 24 (ten digits lit or
+    // dimmed, two marks, the label).
+    QHash<QString, GlyphSprite> sprites_;
+    double spriteUnit_ = 0;
+    double spriteRatio_ = 0;
+};

@@ -1,0 +1,152 @@
+#include "SevenSegmentDisplay.h"
+#include "Theme.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor green = QColor::fromRgbF(0.25f, 1.0f, 0.45f);
+
+QPointF centre(const DisplayGeometry::Segment &segment) {
+    QPointF sum;
+    for (QPointF p : segment.points)
+        sum += p;
+    return sum / 6;
+}
+
+QColor over(const QColor &top, double opacity, const QColor &bottom) {
+    return QColor::fromRgbF(
+        static_cast<float>(top.redF() * opacity + bottom.redF() * (1 - opacity)),
+        static_cast<float>(top.greenF() * opacity + bottom.greenF() * (1 - opacity)),
+        static_cast<float>(top.blueF() * opacity + bottom.blueF() * (1 - opacity)));
+}
+
+void expectColour(const QImage &image, QPointF at, const QColor &expected, int slack = 2) {
+    const QColor actual = image.pixelColor(at.toPoint());
+    EXPECT_NEAR(actual.red(), expected.red(), slack) << at.x() << "," << at.y();
+    EXPECT_NEAR(actual.green(), expected.green(), slack) << at.x() << "," << at.y();
+    EXPECT_NEAR(actual.blue(), expected.blue(), slack) << at.x() << "," << at.y();
+}
+
+class Painted : public ::testing::Test {
+protected:
+    QImage paint(double ratio = 1.0, QSize size = QSize(300, 70)) {
+        QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Theme::background());
+        QPainter painter(&image);
+        display.paint(painter, size);
+        painter.end();
+        image.setDevicePixelRatio(1);
+        return image;
+    }
+
+    SevenSegmentDisplay display;
+};
+
+} // namespace
+
+TEST_F(Painted, drawsLitDimmedAndUnlitSegmentsInTheirColours) {
+    display.setText(QStringLiteral("1,234.5678"));
+    display.setColor(green);
+    display.setDimmedTrailingDigits(2);
+    const QImage image = paint();
+    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    const auto segment = [&](std::size_t cell, std::size_t s) { return g.segments[cell * 7 + s]; };
+
+    expectColour(image, centre(segment(0, 1)), green); // 1: b lit
+    expectColour(image, centre(segment(5, 0)), green); // 6: a lit
+    expectColour(image, centre(segment(6, 0)),
+                 over(green, 0.5, Theme::background())); // 7: a dimmed
+    expectColour(image, centre(segment(7, 6)),
+                 over(green, 0.5, Theme::background())); // 8: g dimmed
+    expectColour(image, centre(segment(0, 0)),
+                 over(Qt::white, 0.05, Theme::background())); // 1: a unlit
+    expectColour(image, centre(segment(6, 5)),
+                 over(Qt::white, 0.05, Theme::background()));         // 7: f unlit
+    expectColour(image, g.marks[0].center() + QPointF(0, -1), green); // the comma
+}
+
+TEST_F(Painted, isCrispAtTwiceThePixelRatio) {
+    display.setText(QStringLiteral("88"));
+    display.setColor(green);
+    const QImage image = paint(2.0);
+    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    ASSERT_EQ(image.size(), QSize(600, 140));
+    expectColour(image, centre(g.segments[6]) * 2, green);
+    // The segment's edge falls within one device pixel: half a point inside is solid.
+    const QPointF edge = g.segments[0].points[1] + QPointF(g.thickness() / 2, 0.5);
+    expectColour(image, edge * 2 + QPointF(0, 1), green);
+}
+
+TEST_F(Painted, glowsJustOutsideLitSegmentsOnly) {
+    display.setText(QStringLiteral("1"));
+    display.setColor(green);
+    const QImage image = paint();
+    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    const double rightEdge = g.cells[0].left + g.unit;
+    const QColor near = image.pixelColor(QPointF(rightEdge + 2, (g.top + g.bottom) / 4).toPoint());
+    EXPECT_GT(near.green(), Theme::background().green() + 10);
+    // Inside the digit's upper hole, a third of a cell from segment b.
+    expectColour(image, QPointF(g.cells[0].left + 0.45 * g.unit, g.top + 0.45 * g.unit),
+                 Theme::background(), 0);
+    expectColour(image, QPointF(5, 35), Theme::background(), 0);
+}
+
+TEST_F(Painted, anEmptyTextLeavesTheCanvasUntouchedEvenWithALabel) {
+    display.setPrefix(QStringLiteral("USD"));
+    display.setText(QString());
+    const QImage image = paint();
+    QImage blank(image.size(), image.format());
+    blank.fill(Theme::background());
+    EXPECT_EQ(image, blank);
+}
+
+TEST_F(Painted, drawsTheLabelOnTheBaselineInTheColour) {
+    display.setPrefix(QStringLiteral("\u2588")); // a full block: solid ink to probe
+    display.setText(QStringLiteral("1"));
+    display.setColor(green);
+    const QImage image = paint();
+    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    // The block's ink sits above the baseline, starting at the label's left edge.
+    expectColour(image, g.labelBaseline + QPointF(0.2 * g.unit, -0.3 * g.unit), green);
+}
+
+TEST(SevenSegmentDisplayWidget, namesItselfForAccessibility) {
+    SevenSegmentDisplay display;
+    display.setPrefix(QStringLiteral("$"));
+    display.setText(QStringLiteral("12.3456"));
+    EXPECT_EQ(display.accessibleName(), QStringLiteral("$ 12.3456"));
+    display.setPrefix(QString());
+    EXPECT_EQ(display.accessibleName(), QStringLiteral(" 12.3456"));
+}
+
+TEST(SevenSegmentDisplayWidget, repaintsOnlyWhenAnInputChanges) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    SevenSegmentDisplay display;
+    display.resize(300, 70);
+    display.setText(QStringLiteral("1.0000"));
+    display.show();
+    QApplication::processEvents();
+    display.installEventFilter(&counter);
+
+    display.setText(QStringLiteral("1.0000"));
+    display.setColor(display.color());
+    display.setPrefix(display.prefix());
+    display.setDimmedTrailingDigits(display.dimmedTrailingDigits());
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+
+    display.setText(QStringLiteral("1.0001"));
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+}
