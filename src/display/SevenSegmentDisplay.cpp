@@ -67,7 +67,7 @@ void SevenSegmentDisplay::inputsChanged() {
     update();
 }
 
-DisplayGeometry SevenSegmentDisplay::geometry(QSizeF size) const {
+DisplayGeometry SevenSegmentDisplay::layoutFor(QSizeF size) const {
     return DisplayGeometry::compute(text_, prefix_, labelAdvance_, dimmedTrailingDigits_, size);
 }
 
@@ -90,7 +90,7 @@ const GlyphSprite &SevenSegmentDisplay::sprite(const QString &key, double unit, 
 }
 
 void SevenSegmentDisplay::paint(QPainter &painter, QSizeF size) {
-    const DisplayGeometry g = geometry(size);
+    const DisplayGeometry g = layoutFor(size);
     if (g.isEmpty())
         return;
     const double ratio = painter.device()->devicePixelRatioF();

@@ -36,7 +36,7 @@ public:
     void setDimmedTrailingDigits(qint64 count);
 
     // Where everything goes on a canvas of `size`.
-    DisplayGeometry geometry(QSizeF size) const;
+    DisplayGeometry layoutFor(QSizeF size) const;
 
     // Paints onto any painter (the widget, an image for tests and tools).
     void paint(QPainter &painter, QSizeF size);

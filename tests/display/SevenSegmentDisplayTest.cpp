@@ -54,7 +54,7 @@ TEST_F(Painted, drawsLitDimmedAndUnlitSegmentsInTheirColours) {
     display.setColor(green);
     display.setDimmedTrailingDigits(2);
     const QImage image = paint();
-    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    const DisplayGeometry g = display.layoutFor(QSizeF(300, 70));
     const auto segment = [&](std::size_t cell, std::size_t s) { return g.segments[cell * 7 + s]; };
 
     expectColour(image, centre(segment(0, 1)), green); // 1: b lit
@@ -74,7 +74,7 @@ TEST_F(Painted, isCrispAtTwiceThePixelRatio) {
     display.setText(QStringLiteral("88"));
     display.setColor(green);
     const QImage image = paint(2.0);
-    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    const DisplayGeometry g = display.layoutFor(QSizeF(300, 70));
     ASSERT_EQ(image.size(), QSize(600, 140));
     expectColour(image, centre(g.segments[6]) * 2, green);
     // The segment's edge falls within one device pixel: half a point inside is solid.
@@ -86,7 +86,7 @@ TEST_F(Painted, glowsJustOutsideLitSegmentsOnly) {
     display.setText(QStringLiteral("1"));
     display.setColor(green);
     const QImage image = paint();
-    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    const DisplayGeometry g = display.layoutFor(QSizeF(300, 70));
     const double rightEdge = g.cells[0].left + g.unit;
     const QColor near = image.pixelColor(QPointF(rightEdge + 2, (g.top + g.bottom) / 4).toPoint());
     EXPECT_GT(near.green(), Theme::background().green() + 10);
@@ -110,7 +110,7 @@ TEST_F(Painted, drawsTheLabelOnTheBaselineInTheColour) {
     display.setText(QStringLiteral("1"));
     display.setColor(green);
     const QImage image = paint();
-    const DisplayGeometry g = display.geometry(QSizeF(300, 70));
+    const DisplayGeometry g = display.layoutFor(QSizeF(300, 70));
     // The block's ink sits above the baseline, starting at the label's left edge.
     expectColour(image, g.labelBaseline + QPointF(0.2 * g.unit, -0.3 * g.unit), green);
 }

@@ -1,0 +1,43 @@
+#include "GlyphButton.h"
+
+#include "TextStyle.h"
+
+#include <QIcon>
+#include <QPainter>
+
+GlyphButton::GlyphButton(const QString &name, const QStringList &themeIcons, QWidget *parent)
+    : QAbstractButton(parent) {
+    setToolTip(name);
+    setAccessibleName(name);
+    setCursor(Qt::ArrowCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    for (const QString &icon : themeIcons)
+        if (QIcon::hasThemeIcon(icon)) {
+            themeIcon_ = QIcon::fromTheme(icon);
+            break;
+        }
+}
+
+void GlyphButton::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
+    QColor color = TextStyle::secondary();
+    if (isDown())
+        color.setAlphaF(color.alphaF() * 0.6f);
+    if (themeIcon_.isNull()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(color);
+        paintGlyph(painter, box);
+        return;
+    }
+    // Tint the theme's glyph: keep its shape, take our colour.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap glyph = themeIcon_.pixmap(box.size().toSize(), ratio);
+    QPainter tint(&glyph);
+    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    tint.fillRect(glyph.rect(), color);
+    tint.end();
+    painter.drawPixmap(box.topLeft(), glyph);
+}

@@ -1,0 +1,131 @@
+#include "GoalRow.h"
+
+#include "TextStyle.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+constexpr double spacing = 8;
+constexpr double imageSide = 28;
+constexpr double barHeight = 4;
+constexpr double lineGap = 4;
+
+} // namespace
+
+GoalRow::GoalRow(QWidget *parent)
+    : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(30);
+    refresh();
+}
+
+void GoalRow::setGoal(const Goal &goal) {
+    goal_ = goal;
+    shownFillPixels_ = -1;
+    refresh();
+}
+
+void GoalRow::setColor(const QColor &color) {
+    if (color == color_)
+        return;
+    color_ = color;
+    update();
+}
+
+void GoalRow::setEarned(double earned) {
+    if (earned == earned_)
+        return;
+    earned_ = earned;
+    refresh();
+}
+
+double GoalRow::textLeft() const {
+    if (std::holds_alternative<Goal::Emoji>(goal_.picture))
+        return QFontMetricsF(TextStyle::title3())
+                   .horizontalAdvance(std::get<Goal::Emoji>(goal_.picture).text) +
+               spacing;
+    if (std::holds_alternative<QImage>(goal_.picture))
+        return imageSide + spacing;
+    return 0;
+}
+
+int GoalRow::fillPixels() const {
+    const auto fill = progress_.fillWidth(trackWidth());
+    return fill ? static_cast<int>(std::lround(*fill * devicePixelRatioF())) : 0;
+}
+
+void GoalRow::refresh() {
+    GoalProgress next = GoalProgress::of(goal_.amount, earned_);
+    const bool textChanged = next.text != progress_.text;
+    progress_ = std::move(next);
+    const int pixels = fillPixels();
+    if (!textChanged && pixels == shownFillPixels_)
+        return;
+    shownFillPixels_ = pixels;
+    setAccessibleName(goal_.text.isEmpty() ? progress_.text
+                                           : goal_.text + QStringLiteral(", ") + progress_.text);
+    update();
+}
+
+void GoalRow::resizeEvent(QResizeEvent *) {
+    shownFillPixels_ = fillPixels();
+}
+
+void GoalRow::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const double h = height();
+
+    // The picture, centred vertically at the left.
+    if (const auto *emoji = std::get_if<Goal::Emoji>(&goal_.picture)) {
+        painter.setFont(TextStyle::title3());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(QRectF(0, 0, textLeft() - spacing, h), Qt::AlignVCenter | Qt::AlignLeft,
+                         emoji->text);
+    } else if (const auto *image = std::get_if<QImage>(&goal_.picture)) {
+        const QRectF box(0, (h - imageSide) / 2, imageSide, imageSide);
+        QPainterPath rounded;
+        rounded.addRoundedRect(box, 6, 6);
+        painter.save();
+        painter.setClipPath(rounded);
+        painter.drawImage(box, *image);
+        painter.restore();
+    }
+
+    // The texts over the bar, the pair centred vertically.
+    const double left = textLeft();
+    const double width = trackWidth();
+    const QFontMetricsF captionMetrics(TextStyle::caption(QFont::Medium));
+    const double lineHeight = captionMetrics.height();
+    const double top = (h - lineHeight - lineGap - barHeight) / 2;
+    const QRectF line(left, top, width, lineHeight);
+
+    painter.setFont(TextStyle::caption2());
+    painter.setPen(TextStyle::secondary());
+    const double progressWidth =
+        QFontMetricsF(TextStyle::caption2()).horizontalAdvance(progress_.text);
+    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, progress_.text);
+
+    // The goal's text gives way first when the row is short of space.
+    painter.setFont(TextStyle::caption(QFont::Medium));
+    painter.setPen(palette().color(QPalette::WindowText));
+    const double textRoom = std::max(0.0, width - progressWidth - spacing);
+    painter.drawText(QRectF(left, top, textRoom, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     captionMetrics.elidedText(goal_.text, Qt::ElideRight, textRoom));
+
+    const QRectF track(left, top + lineHeight + lineGap, width, barHeight);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 26));
+    painter.drawRoundedRect(track, barHeight / 2, barHeight / 2);
+    if (const auto fill = progress_.fillWidth(width)) {
+        painter.setBrush(color_);
+        painter.drawRoundedRect(QRectF(track.topLeft(), QSizeF(*fill, barHeight)), barHeight / 2,
+                                barHeight / 2);
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Goal.h"
+#include "GoalProgress.h"
+
+#include <QColor>
+#include <QWidget>
+
+// Progress towards the savings goal: its picture, its text, how much of the
+// amount is reached, and a thin bar in the digit colour. Painted as one piece
+// and exposed as one accessible element; it repaints only when what it shows
+// changes.
+class GoalRow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GoalRow(QWidget *parent = nullptr);
+
+    void setGoal(const Goal &goal);
+    void setColor(const QColor &color);
+    void setEarned(double earned);
+
+    const GoalProgress &progress() const { return progress_; }
+    // Where the text column starts and how wide the bar's track is.
+    double textLeft() const;
+    double trackWidth() const { return width() - textLeft(); }
+
+    QSize sizeHint() const override { return QSize(292, 30); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void refresh();
+    int fillPixels() const;
+
+    Goal goal_;
+    QColor color_ = Qt::green;
+    double earned_ = 0;
+    GoalProgress progress_;
+    int shownFillPixels_ = -1;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "GlyphButton.h"
+
+// A cross in a circle; quits at once, since every setting is already stored.
+class QuitButton : public GlyphButton {
+    Q_OBJECT
+
+public:
+    explicit QuitButton(QWidget *parent = nullptr);
+
+protected:
+    void paintGlyph(QPainter &painter, const QRectF &box) const override;
+};

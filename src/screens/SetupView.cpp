@@ -1,0 +1,135 @@
+#include "SetupView.h"
+
+#include "Earnings.h"
+#include "GoalRow.h"
+#include "QuitButton.h"
+#include "SegmentedControl.h"
+#include "SettingsButton.h"
+#include "TextStyle.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QStringList periodLabels() {
+    QStringList labels;
+    for (PayPeriod period : allCases<PayPeriod>())
+        labels << rawValue(period);
+    return labels;
+}
+
+} // namespace
+
+SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
+                     std::function<void()> start, std::function<void()> openSettings,
+                     QWidget *parent)
+    : QWidget(parent)
+    , salary_(salary)
+    , period_(period)
+    , start_(std::move(start))
+    , salaryField_(new QLineEdit(this))
+    , periodPicker_(new SegmentedControl(QStringLiteral("Salary period"), periodLabels(), this))
+    , goalRow_(new GoalRow(this))
+    , startButton_(new QPushButton(QStringLiteral("Start Earning"), this)) {
+    auto *header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(new QuitButton(this));
+    auto *caption = new QLabel(QStringLiteral("Paytick"), this);
+    caption->setFont(TextStyle::caption(QFont::Medium));
+    QPalette secondary = caption->palette();
+    secondary.setColor(QPalette::WindowText, TextStyle::secondary());
+    caption->setPalette(secondary);
+    header->addWidget(caption);
+    header->addStretch(1);
+    header->addWidget(new SettingsButton(std::move(openSettings), this));
+
+    salaryField_->setPlaceholderText(QStringLiteral("Your salary"));
+    salaryField_->setAccessibleName(QStringLiteral("Your salary"));
+    auto *entry = new QHBoxLayout;
+    entry->setSpacing(8);
+    entry->addWidget(salaryField_, 1);
+    periodPicker_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    entry->addWidget(periodPicker_);
+
+    startButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    startButton_->setAutoDefault(false);
+    startButton_->setDefault(true);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+    column->addLayout(header);
+    column->addLayout(entry);
+    column->addWidget(goalRow_);
+    column->addWidget(startButton_);
+    goalRow_->hide();
+
+    connect(salaryField_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        salary_.set(text);
+        startButton_->setEnabled(salaryIsValid());
+    });
+    connect(periodPicker_, &SegmentedControl::chosen, this,
+            [this](int index) { period_.set(allCases<PayPeriod>().at(std::size_t(index))); });
+    connect(startButton_, &QPushButton::clicked, this, [this] {
+        if (salaryIsValid())
+            start_();
+    });
+    salary_.observe(this, [this] { followStore(); });
+    period_.observe(this, [this] { followStore(); });
+    followStore();
+    setColor(Qt::green);
+}
+
+void SetupView::followStore() {
+    // Our own writes come back here: leave the field (caret, selection, input
+    // method) alone unless the stored text really differs from it.
+    const QString stored = salary_.get();
+    if (salaryField_->text() != stored)
+        salaryField_->setText(stored);
+    periodPicker_->setSelected(static_cast<int>(period_.get()));
+    startButton_->setEnabled(salaryIsValid());
+}
+
+bool SetupView::salaryIsValid() const {
+    return Earnings::parseAmount(salary_.get()).has_value();
+}
+
+void SetupView::setColor(const QColor &color) {
+    startButton_->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: black; border: none; border-radius: "
+                       "6px; padding: 6px; font-weight: 600; }"
+                       "QPushButton:pressed { background: %2; }"
+                       "QPushButton:disabled { background: %3; color: rgba(0, 0, 0, 140); }")
+            .arg(color.name(), color.darker(120).name(),
+                 QColor::fromRgbF(color.redF() * 0.45f, color.greenF() * 0.45f,
+                                  color.blueF() * 0.45f)
+                     .name()));
+}
+
+void SetupView::setGoal(const std::optional<Goal> &goal) {
+    goalRow_->setVisible(goal.has_value());
+    if (goal) {
+        goalRow_->setGoal(*goal);
+        goalRow_->setEarned(0); // nothing is earned before counting starts
+    }
+}
+
+void SetupView::showEvent(QShowEvent *) {
+    salaryField_->setFocus(Qt::OtherFocusReason);
+}
+
+void SetupView::keyPressEvent(QKeyEvent *event) {
+    // Return in the field (which passes it on) or anywhere on the screen.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (salaryIsValid())
+            start_();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Goal.h"
+#include "PayPeriod.h"
+#include "Setting.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class GoalRow;
+class QLineEdit;
+class QPushButton;
+class SegmentedControl;
+
+// Where the salary and its period are typed and counting is started. Every
+// keystroke and every click is stored at once.
+class SetupView : public QWidget {
+    Q_OBJECT
+
+public:
+    SetupView(Setting<QString> salary, Setting<PayPeriod> period, std::function<void()> start,
+              std::function<void()> openSettings, QWidget *parent = nullptr);
+
+    void setColor(const QColor &color);
+    void setGoal(const std::optional<Goal> &goal);
+
+    QLineEdit *salaryField() const { return salaryField_; }
+    SegmentedControl *periodPicker() const { return periodPicker_; }
+    QPushButton *startButton() const { return startButton_; }
+    GoalRow *goalRow() const { return goalRow_; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool salaryIsValid() const;
+    void followStore();
+
+    Setting<QString> salary_;
+    Setting<PayPeriod> period_;
+    std::function<void()> start_;
+    QLineEdit *salaryField_;
+    SegmentedControl *periodPicker_;
+    GoalRow *goalRow_;
+    QPushButton *startButton_;
+};

@@ -1,0 +1,35 @@
+#include "TextStyle.h"
+
+#include <QApplication>
+
+namespace {
+
+QFont sized(int pixels, QFont::Weight weight = QFont::Normal) {
+    QFont font = QApplication::font();
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
+namespace TextStyle {
+
+QFont body() {
+    return sized(13);
+}
+QFont caption(QFont::Weight weight) {
+    return sized(11, weight);
+}
+QFont caption2() {
+    return sized(10);
+}
+QFont title3() {
+    return sized(17);
+}
+
+QColor secondary() {
+    return QColor(255, 255, 255, 140);
+}
+
+} // namespace TextStyle

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+// The few type styles of the panel, derived from the application font.
+namespace TextStyle {
+
+QFont body();
+QFont caption(QFont::Weight weight = QFont::Normal); // small labels and headers
+QFont caption2();                                    // notes and progress
+QFont title3();                                      // the goal's emoji
+
+// Dimmed text and glyphs: the text colour at reduced opacity.
+QColor secondary();
+
+} // namespace TextStyle

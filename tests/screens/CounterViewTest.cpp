@@ -1,0 +1,130 @@
+#include "CounterView.h"
+#include "GoalRow.h"
+#include "QtPrinters.h"
+#include "SevenSegmentDisplay.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the paints of a widget and its children.
+struct PaintCounter : QObject {
+    int paints = 0;
+    void watch(QWidget *widget) {
+        widget->installEventFilter(this);
+        for (QWidget *child : widget->findChildren<QWidget *>())
+            child->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+class Counter : public ::testing::Test {
+protected:
+    double now = 1'000'000;
+    int stops = 0;
+    int settings = 0;
+    CounterView view{[this] { ++stops; }, [this] { ++settings; }, [this] { return now; }};
+
+    void SetUp() override { view.resize(292, 104); }
+
+    CounterView::Inputs inputs(double start, double perSecond) const {
+        CounterView::Inputs in;
+        in.start = start;
+        in.perSecond = perSecond;
+        in.currency = QStringLiteral("USD");
+        return in;
+    }
+};
+
+} // namespace
+
+TEST_F(Counter, showsTheAmountWithFourDecimalsAndDimsTheLastTwo) {
+    view.setInputs(inputs(now, 1.0));
+    view.showMoment(now + 1234.56789);
+    EXPECT_EQ(view.amountText(), "1,234.5679");
+    EXPECT_EQ(view.elapsedText(), "0:20:34");
+    EXPECT_EQ(view.display()->dimmedTrailingDigits(), 2);
+    EXPECT_EQ(view.display()->prefix(), "USD");
+}
+
+TEST_F(Counter, ticksOnTheScheduleFromTheStart) {
+    view.setInputs(inputs(now - 1234.56789, 1.0));
+    view.tick();
+    // The latest entry start + k x 0.05 s not after now.
+    EXPECT_EQ(view.amountText(), "1,234.5500");
+}
+
+TEST_F(Counter, showsZeroForAStartInTheFuture) {
+    view.setInputs(inputs(now + 10, 3.0));
+    EXPECT_EQ(view.amountText(), "0.0000");
+    EXPECT_EQ(view.elapsedText(), "0:00:00");
+}
+
+TEST_F(Counter, stopAndSettingsCallTheirActionsOnce) {
+    view.setInputs(inputs(now, 1.0));
+    view.show();
+    QPushButton *stop = nullptr;
+    for (QPushButton *button : view.findChildren<QPushButton *>())
+        if (button->text() == "Stop")
+            stop = button;
+    ASSERT_NE(stop, nullptr);
+    QTest::mouseClick(stop, Qt::LeftButton);
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(settings, 0);
+}
+
+TEST_F(Counter, givesTheGoalRowsRoomToTheDisplayWithoutAGoal) {
+    CounterView::Inputs in = inputs(now, 1.0);
+    view.setInputs(in);
+    view.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(view.goalRow()->isVisible());
+    const int tall = view.display()->height();
+    in.goal = Goal{1000, QStringLiteral("Bike"), Goal::NoPicture{}};
+    view.setInputs(in);
+    QApplication::processEvents();
+    EXPECT_TRUE(view.goalRow()->isVisible());
+    EXPECT_EQ(view.goalRow()->height(), 30);
+    EXPECT_EQ(tall - view.display()->height(), 40);
+}
+
+TEST_F(Counter, passesTheSameAmountToTheGoalRow) {
+    CounterView::Inputs in = inputs(now - 100, 1.0);
+    in.goal = Goal{1000, QString(), Goal::NoPicture{}};
+    view.setInputs(in);
+    EXPECT_EQ(view.goalRow()->progress().text, "10% of 1,000");
+}
+
+TEST_F(Counter, repaintsNothingWhenNoShownTextChanged) {
+    view.setInputs(inputs(now, 0.0001));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    PaintCounter counter;
+    counter.watch(&view);
+    now += 0.2; // 0.00002 earned, same second: nothing visible changes
+    view.tick();
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+    now += 1; // the elapsed text and the amount change
+    view.tick();
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+}
+
+TEST_F(Counter, ticksOnlyWhileShown) {
+    view.setInputs(inputs(now, 1.0));
+    EXPECT_FALSE(view.isTicking());
+    view.show();
+    EXPECT_TRUE(view.isTicking());
+    view.hide();
+    EXPECT_FALSE(view.isTicking());
+}

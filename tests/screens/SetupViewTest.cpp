@@ -1,0 +1,92 @@
+#include "SetupView.h"
+#include "GoalRow.h"
+#include "QtPrinters.h"
+#include "SegmentedControl.h"
+#include "TempSettings.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+class Setup : public ::testing::Test {
+protected:
+    TempSettings temp;
+    SettingsStore store{temp.path()};
+    int starts = 0;
+    SetupView view{Setting<QString>(store, Keys::salary), Setting<PayPeriod>(store, Keys::period),
+                   [this] { ++starts; }, [] {}};
+
+    void SetUp() override {
+        view.resize(292, 104);
+        view.show();
+        view.activateWindow();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Setup, beginsEmptyFocusedMonthlyAndUnableToStart) {
+    EXPECT_EQ(view.salaryField()->text(), "");
+    EXPECT_TRUE(view.salaryField()->hasFocus());
+    EXPECT_EQ(view.salaryField()->placeholderText(), "Your salary");
+    EXPECT_EQ(view.periodPicker()->selected(), 0);
+    EXPECT_EQ(view.periodPicker()->label(0), "Monthly");
+    EXPECT_EQ(view.periodPicker()->label(1), "Yearly");
+    EXPECT_FALSE(view.startButton()->isEnabled());
+    EXPECT_FALSE(view.goalRow()->isVisible());
+}
+
+TEST_F(Setup, storesEveryKeystrokeAndEnablesStartWhileTheSalaryParses) {
+    QSignalSpy writes(&store, &SettingsStore::changed);
+    QTest::keyClicks(view.salaryField(), QStringLiteral("5000"));
+    EXPECT_EQ(writes.count(), 4);
+    EXPECT_EQ(store.text(Keys::salary), "5000");
+    EXPECT_TRUE(view.startButton()->isEnabled());
+    EXPECT_EQ(view.salaryField()->cursorPosition(), 4);
+    view.salaryField()->selectAll();
+    QTest::keyClick(view.salaryField(), Qt::Key_Backspace);
+    EXPECT_EQ(store.text(Keys::salary), "");
+    EXPECT_FALSE(view.startButton()->isEnabled());
+}
+
+TEST_F(Setup, returnStartsOnceOnlyWhenTheSalaryParses) {
+    QTest::keyClicks(view.salaryField(), QStringLiteral("abc"));
+    QTest::keyClick(view.salaryField(), Qt::Key_Return);
+    EXPECT_EQ(starts, 0);
+    view.salaryField()->clear();
+    QTest::keyClicks(view.salaryField(), QStringLiteral(" 5000 "));
+    QTest::keyClick(view.salaryField(), Qt::Key_Return);
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(store.text(Keys::salary), " 5000 ");
+    EXPECT_EQ(view.salaryField()->text(), " 5000 ");
+    QTest::mouseClick(view.startButton(), Qt::LeftButton);
+    EXPECT_EQ(starts, 2);
+}
+
+TEST_F(Setup, storesTheChosenPeriod) {
+    QTest::mouseClick(view.periodPicker()->findChildren<QPushButton *>().at(1), Qt::LeftButton);
+    EXPECT_EQ(store.text(Keys::period), "Yearly");
+    EXPECT_EQ(view.periodPicker()->selected(), 1);
+}
+
+TEST_F(Setup, followsTheStoreWithoutDisturbingTyping) {
+    QTest::keyClicks(view.salaryField(), QStringLiteral("12"));
+    view.salaryField()->setCursorPosition(1);
+    store.setChoice(Keys::period, PayPeriod::yearly); // another key changes
+    EXPECT_EQ(view.salaryField()->cursorPosition(), 1);
+    EXPECT_EQ(view.periodPicker()->selected(), 1);
+    store.setText(Keys::salary, QStringLiteral("77")); // written elsewhere
+    EXPECT_EQ(view.salaryField()->text(), "77");
+}
+
+TEST_F(Setup, showsTheGoalWithNothingEarned) {
+    view.setGoal(Goal{1000, QStringLiteral("Bike"), Goal::NoPicture{}});
+    QApplication::processEvents();
+    EXPECT_TRUE(view.goalRow()->isVisible());
+    EXPECT_EQ(view.goalRow()->height(), 30);
+    EXPECT_EQ(view.goalRow()->progress().text, "0% of 1,000");
+    EXPECT_LT(view.goalRow()->y(), view.startButton()->y());
+}
