@@ -3,6 +3,7 @@
 #include "CounterView.h"
 #include "DarkLook.h"
 #include "Earnings.h"
+#include "SettingsView.h"
 #include "SetupView.h"
 #include "SevenSegmentDisplay.h"
 #include "Theme.h"
@@ -85,6 +86,17 @@ bool saveScreens(const QDir &folder) {
         inputs.goal = withGoal ? std::optional<Goal>(goal) : std::nullopt;
         counter->setInputs(inputs);
         saved &= saveScreen(counter, height, folder.filePath(QStringLiteral("counter") + suffix));
+    }
+    for (bool withGoal : {false, true}) {
+        store.setFlag(Keys::goalEnabled, withGoal);
+        store.setText(Keys::goalAmount, QStringLiteral("1000"));
+        store.setText(Keys::goalText, QStringLiteral("Weekend by the sea"));
+        auto *settings = new SettingsView(store, [] {});
+        settings->setFixedWidth(292);
+        const int height = settings->naturalHeight() + 2 * int(Theme::padding);
+        saved &= saveScreen(settings, height,
+                            folder.filePath(withGoal ? QStringLiteral("settings-goal.png")
+                                                     : QStringLiteral("settings.png")));
     }
     return saved;
 }

@@ -1,0 +1,21 @@
+#include "BackButton.h"
+
+#include <QPainter>
+#include <QPen>
+
+BackButton::BackButton(std::function<void()> action, QWidget *parent)
+    : GlyphButton(QStringLiteral("Back"), {QStringLiteral("go-previous")}, parent) {
+    connect(this, &QAbstractButton::clicked, this, std::move(action));
+}
+
+void BackButton::paintGlyph(QPainter &painter, const QRectF &box) const {
+    QPen pen(painter.brush().color(), box.width() * 0.14, Qt::SolidLine, Qt::RoundCap,
+             Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QPointF c = box.center();
+    const double arm = box.width() * 0.3;
+    const QPointF chevron[] = {c + QPointF(arm * 0.5, -arm), c + QPointF(-arm * 0.5, 0),
+                               c + QPointF(arm * 0.5, arm)};
+    painter.drawPolyline(chevron, 3);
+}

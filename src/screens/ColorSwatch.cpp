@@ -1,0 +1,28 @@
+#include "ColorSwatch.h"
+
+#include <QPainter>
+
+ColorSwatch::ColorSwatch(DigitColor color, QWidget *parent)
+    : QAbstractButton(parent)
+    , color_(color) {
+    // Checked is the selected state assistive technology reads.
+    setCheckable(true);
+    setToolTip(rawValue(color));
+    setAccessibleName(rawValue(color));
+    setFixedSize(24, 24);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ColorSwatch::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(color_));
+    painter.drawEllipse(QRectF(3, 3, 18, 18));
+    if (isChecked()) {
+        // A 2-point ring inside the 24-point circle, 1 point clear of the fill.
+        painter.setPen(QPen(Qt::white, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QRectF(1, 1, 22, 22));
+    }
+}

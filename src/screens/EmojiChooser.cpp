@@ -1,0 +1,81 @@
+#include "EmojiChooser.h"
+
+#include "Graphemes.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+const char *const presetStyle = R"(
+QToolButton { border: none; border-radius: 5px; background: transparent; font-size: 14px; }
+QToolButton:checked { background: rgba(255, 255, 255, 46); }
+)";
+
+} // namespace
+
+const QStringList &EmojiChooser::presets() {
+    static const QStringList list{
+        QStringLiteral("\U0001F3D6\uFE0F"), QStringLiteral("\U0001F697"),
+        QStringLiteral("\U0001F3E0"),       QStringLiteral("\U0001F4BB"),
+        QStringLiteral("\u2708\uFE0F"),     QStringLiteral("\U0001F393"),
+        QStringLiteral("\U0001F48D"),       QStringLiteral("\U0001F389"),
+    };
+    return list;
+}
+
+EmojiChooser::EmojiChooser(Setting<QString> emoji, QWidget *parent)
+    : QWidget(parent)
+    , emoji_(emoji)
+    , field_(new QLineEdit(this)) {
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    for (const QString &preset : presets()) {
+        auto *button = new QToolButton(this);
+        button->setText(preset);
+        button->setAccessibleName(preset);
+        button->setCheckable(true);
+        button->setFixedSize(22, 22);
+        button->setStyleSheet(QString::fromLatin1(presetStyle));
+        connect(button, &QToolButton::clicked, this, [this, preset] {
+            emoji_.set(preset);
+            followStore(); // a click on the chosen one must not un-highlight it
+        });
+        buttons_.append(button);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    row->addSpacing(2);
+    field_->setPlaceholderText(QStringLiteral("Any"));
+    field_->setAccessibleName(QStringLiteral("Any emoji"));
+    field_->setAlignment(Qt::AlignCenter);
+    field_->setFixedWidth(44);
+    field_->setToolTip(QStringLiteral(
+        "Type or paste any emoji. Press Control-Command-Space to open the emoji picker."));
+    row->addWidget(field_);
+
+    connect(field_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        // Typing after the shown emoji replaces it; a paste keeps its last character.
+        emoji_.set(Graphemes::last(text));
+        followStore();
+    });
+    emoji_.observe(this, [this] { followStore(); });
+    followStore();
+}
+
+int EmojiChooser::highlighted() const {
+    for (int i = 0; i < buttons_.size(); ++i)
+        if (buttons_[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void EmojiChooser::followStore() {
+    const QString stored = emoji_.get();
+    for (int i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setChecked(presets().at(i) == stored);
+    if (field_->text() != stored)
+        field_->setText(stored);
+}

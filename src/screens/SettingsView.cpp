@@ -1,0 +1,233 @@
+#include "SettingsView.h"
+
+#include "BackButton.h"
+#include "ColorSwatch.h"
+#include "Currency.h"
+#include "Earnings.h"
+#include "EmojiChooser.h"
+#include "GoalPictureKind.h"
+#include "SegmentedControl.h"
+#include "TextStyle.h"
+#include "ToggleSwitch.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int labelColumn = 58;
+
+QLabel *caption(const QString &title, QWidget *parent) {
+    auto *label = new QLabel(title, parent);
+    label->setFont(TextStyle::caption(QFont::Medium));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, TextStyle::secondary());
+    label->setPalette(palette);
+    return label;
+}
+
+QStringList pictureKindLabels() {
+    QStringList labels;
+    for (GoalPictureKind kind : allCases<GoalPictureKind>())
+        labels << rawValue(kind);
+    return labels;
+}
+
+QLineEdit *field(const QString &placeholder, QWidget *parent) {
+    auto *edit = new QLineEdit(parent);
+    edit->setPlaceholderText(placeholder);
+    edit->setAccessibleName(placeholder);
+    return edit;
+}
+
+// Writes every edit as typed; takes the stored text only when it differs, so
+// the caret and the input method stay where the user left them.
+void bindText(QLineEdit *edit, SettingsStore &store, QLatin1StringView key) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [&store, key](const QString &text) { store.setText(key, text); });
+}
+
+void showText(QLineEdit *edit, const QString &text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+} // namespace
+
+SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
+                           ImageChooser::FileAsker askForImage, QWidget *parent)
+    : QWidget(parent)
+    , store_(store)
+    , close_(std::move(close))
+    , currency_(new QComboBox(this))
+    , style_(new SegmentedControl(QStringLiteral("Show"), {QString(), QString()}, this))
+    , goalSwitch_(new ToggleSwitch(QStringLiteral("Goal"), this))
+    , amount_(field(QStringLiteral("How much to make"), this))
+    , amountNote_(new QLabel(this))
+    , text_(field(QStringLiteral("What it's for"), this))
+    , picture_(new SegmentedControl(QStringLiteral("Picture"), pictureKindLabels(), this))
+    , emojiChooser_(new EmojiChooser(Setting<QString>(store, Keys::goalEmoji), this))
+    , imageChooser_(new ImageChooser(Setting<std::optional<QByteArray>>(store, Keys::goalImage),
+                                     std::move(askForImage), this)) {
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+    column->setSizeConstraint(QLayout::SetDefaultConstraint);
+
+    auto *header = new QHBoxLayout;
+    header->setSpacing(6);
+    header->addWidget(new BackButton([this] { close_(); }, this));
+    header->addWidget(caption(QStringLiteral("Settings"), this));
+    header->addStretch(1);
+    column->addLayout(header);
+
+    currency_->setAccessibleName(QStringLiteral("Currency"));
+    currency_->setFont(TextStyle::caption());
+    for (const Currency::Entry &entry : Currency::all())
+        currency_->addItem(entry.code + QStringLiteral(" \u2013 ") + entry.name, entry.code);
+    column->addWidget(row(QStringLiteral("Currency"), currency_));
+    column->addWidget(row(QStringLiteral("Show"), style_));
+
+    auto *colors = new QVBoxLayout;
+    colors->setSpacing(6);
+    colors->addWidget(caption(QStringLiteral("Number color"), this));
+    auto *swatchRow = new QHBoxLayout;
+    swatchRow->setSpacing(0);
+    for (DigitColor color : allCases<DigitColor>()) {
+        if (!swatches_.isEmpty())
+            swatchRow->addStretch(1);
+        auto *swatch = new ColorSwatch(color, this);
+        connect(swatch, &ColorSwatch::clicked, this, [this, color] {
+            store_.setChoice(Keys::digitColor, color);
+            followStore(); // a click on the ringed one must keep its ring
+        });
+        swatches_.append(swatch);
+        swatchRow->addWidget(swatch);
+    }
+    colors->addLayout(swatchRow);
+    column->addLayout(colors);
+
+    auto *divider = new QFrame(this);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setStyleSheet(QStringLiteral("color: rgba(255, 255, 255, 30);"));
+    column->addWidget(divider);
+
+    auto *goalLine = new QHBoxLayout;
+    goalLine->addWidget(caption(QStringLiteral("Goal"), this));
+    goalLine->addStretch(1);
+    goalLine->addWidget(goalSwitch_);
+    column->addLayout(goalLine);
+
+    // The goal's rows are the screen's own rows, so that showing or hiding one
+    // changes the natural height at once.
+    amountRow_ = row(QStringLiteral("Amount"), amount_);
+    amountNote_->setFont(TextStyle::caption2());
+    amountNote_->setStyleSheet(QStringLiteral("color: rgb(255, 159, 10);"));
+    textRow_ = row(QStringLiteral("Text"), text_);
+    pictureRow_ = row(QStringLiteral("Picture"), picture_);
+    for (QWidget *goalRow :
+         {amountRow_, static_cast<QWidget *>(amountNote_), textRow_, pictureRow_,
+          static_cast<QWidget *>(emojiChooser_), static_cast<QWidget *>(imageChooser_)})
+        column->addWidget(goalRow);
+    column->addStretch(1);
+
+    connect(currency_, &QComboBox::activated, this, [this](int index) {
+        store_.setText(Keys::currency, currency_->itemData(index).toString());
+    });
+    connect(style_, &SegmentedControl::chosen, this, [this](int index) {
+        store_.setChoice(Keys::currencyStyle, allCases<CurrencyStyle>().at(std::size_t(index)));
+    });
+    connect(goalSwitch_, &ToggleSwitch::toggled, this,
+            [this](bool on) { store_.setFlag(Keys::goalEnabled, on); });
+    bindText(amount_, store_, Keys::goalAmount);
+    bindText(text_, store_, Keys::goalText);
+    connect(picture_, &SegmentedControl::chosen, this, [this](int index) {
+        store_.setChoice(Keys::goalPicture, allCases<GoalPictureKind>().at(std::size_t(index)));
+    });
+    connect(&store_, &SettingsStore::changed, this, &SettingsView::followStore);
+    followStore();
+    // Fonts, styles and the image chooser's note can change the height too.
+    installEventFilter(this);
+    imageChooser_->installEventFilter(this);
+}
+
+QWidget *SettingsView::row(const QString &title, QWidget *content) {
+    auto *line = new QWidget(content->parentWidget());
+    auto *layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    QLabel *label = caption(title, line);
+    label->setFixedWidth(labelColumn);
+    layout->addWidget(label);
+    content->setParent(line);
+    content->setSizePolicy(QSizePolicy::Expanding, content->sizePolicy().verticalPolicy());
+    layout->addWidget(content, 1);
+    return line;
+}
+
+void SettingsView::followStore() {
+    const QString code = store_.text(Keys::currency);
+    const int index = currency_->findData(code);
+    if (currency_->currentIndex() != index)
+        currency_->setCurrentIndex(index);
+    style_->setLabel(0, QStringLiteral("Symbol ") + Currency::symbol(code));
+    style_->setLabel(1, code);
+    style_->setSelected(static_cast<int>(store_.choice<CurrencyStyle>(Keys::currencyStyle)));
+
+    const DigitColor chosen = store_.choice<DigitColor>(Keys::digitColor);
+    for (ColorSwatch *swatch : swatches_)
+        swatch->setChecked(swatch->digitColor() == chosen);
+
+    const bool goalOn = store_.flag(Keys::goalEnabled);
+    if (goalSwitch_->isChecked() != goalOn)
+        goalSwitch_->setChecked(goalOn);
+    for (QWidget *goalRow : {amountRow_, textRow_, pictureRow_})
+        goalRow->setVisible(goalOn);
+
+    const QString amount = store_.text(Keys::goalAmount);
+    showText(amount_, amount);
+    const bool parses = Earnings::parseAmount(amount).has_value();
+    amountNote_->setVisible(goalOn && !parses);
+    amountNote_->setText(amount.isEmpty()
+                             ? QStringLiteral("Enter an amount to start tracking your goal")
+                             : QStringLiteral("Enter the amount as a number, like 5000"));
+    showText(text_, store_.text(Keys::goalText));
+
+    const GoalPictureKind kind = store_.choice<GoalPictureKind>(Keys::goalPicture);
+    picture_->setSelected(static_cast<int>(kind));
+    emojiChooser_->setVisible(goalOn && kind == GoalPictureKind::emoji);
+    imageChooser_->setVisible(goalOn && kind == GoalPictureKind::image);
+    reportHeight();
+}
+
+int SettingsView::naturalHeight() const {
+    return layout()->sizeHint().height();
+}
+
+bool SettingsView::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::LayoutRequest)
+        QTimer::singleShot(0, this, &SettingsView::reportHeight);
+    return QWidget::eventFilter(watched, event);
+}
+
+void SettingsView::reportHeight() {
+    if (naturalHeight() == reportedHeight_)
+        return;
+    reportedHeight_ = naturalHeight();
+    emit naturalHeightChanged(reportedHeight_);
+}
+
+void SettingsView::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        close_();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

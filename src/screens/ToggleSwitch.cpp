@@ -1,0 +1,25 @@
+#include "ToggleSwitch.h"
+
+#include <QPainter>
+
+ToggleSwitch::ToggleSwitch(const QString &title, QWidget *parent)
+    : QAbstractButton(parent) {
+    setCheckable(true);
+    setAccessibleName(title);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ToggleSwitch::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const double radius = track.height() / 2;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(isChecked() ? QColor(52, 199, 89) : QColor(255, 255, 255, 50));
+    painter.drawRoundedRect(track, radius, radius);
+    const double knob = track.height() - 3;
+    const double x = isChecked() ? track.right() - knob - 1.5 : track.left() + 1.5;
+    painter.setBrush(QColor(245, 245, 245));
+    painter.drawEllipse(QRectF(x, track.top() + 1.5, knob, knob));
+}

@@ -1,0 +1,249 @@
+#include "SettingsView.h"
+#include "ColorSwatch.h"
+#include "EmojiChooser.h"
+#include "GoalPictureKind.h"
+#include "QtPrinters.h"
+#include "SegmentedControl.h"
+#include "TempSettings.h"
+#include "ToggleSwitch.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+class Settings : public ::testing::Test {
+protected:
+    TempSettings temp;
+    SettingsStore store{temp.path()};
+    int closes = 0;
+    std::optional<QString> nextFile;
+    int asked = 0;
+    std::unique_ptr<SettingsView> view;
+
+    void SetUp() override { open(); }
+
+    void open() {
+        view = std::make_unique<SettingsView>(
+            store, [this] { ++closes; },
+            [this](QWidget *) {
+                ++asked;
+                return nextFile;
+            });
+        view->resize(292, 400);
+        view->show();
+        QApplication::processEvents();
+    }
+
+    void switchGoalOn() {
+        QTest::mouseClick(view->goalSwitch(), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Settings, endsWithTheGoalSwitchWhileTheGoalIsOff) {
+    EXPECT_FALSE(view->goalSwitch()->isChecked());
+    EXPECT_FALSE(view->showsGoalRows());
+    const int closed = view->naturalHeight();
+    store.setText(Keys::goalAmount, QStringLiteral("1000"));
+    QSignalSpy writes(&store, &SettingsStore::changed);
+    switchGoalOn();
+    EXPECT_TRUE(view->showsGoalRows());
+    EXPECT_TRUE(store.flag(Keys::goalEnabled));
+    ASSERT_EQ(writes.count(), 1) << "switching on touches no goal value";
+    EXPECT_EQ(writes[0][0].toString(), "goalEnabled");
+    EXPECT_GT(view->naturalHeight(), closed);
+}
+
+TEST_F(Settings, explainsAnAmountThatDoesNotParse) {
+    switchGoalOn();
+    struct Row {
+        const char *typed;
+        const char *note; // empty: no note
+    };
+    const Row rows[] = {
+        {"", "Enter an amount to start tracking your goal"},
+        {"abc", "Enter the amount as a number, like 5000"},
+        {"0", "Enter the amount as a number, like 5000"},
+        {"-5", "Enter the amount as a number, like 5000"},
+        {"   ", "Enter the amount as a number, like 5000"},
+        {"5000", ""},
+        {"1.234,56", ""},
+    };
+    for (const Row &row : rows) {
+        view->amountField()->clear();
+        QTest::keyClicks(view->amountField(), QString::fromUtf8(row.typed));
+        if (QByteArray(row.typed).isEmpty())
+            store.setText(Keys::goalAmount, QString());
+        EXPECT_EQ(store.text(Keys::goalAmount), QString::fromUtf8(row.typed));
+        EXPECT_EQ(view->amountNote()->isVisibleTo(view.get()), *row.note != '\0') << row.typed;
+        if (*row.note) {
+            EXPECT_EQ(view->amountNote()->text(), QString::fromUtf8(row.note)) << row.typed;
+        }
+    }
+}
+
+TEST_F(Settings, growsWhenTheNoteAppears) {
+    store.setFlag(Keys::goalEnabled, true);
+    store.setText(Keys::goalAmount, QStringLiteral("5000"));
+    QApplication::processEvents();
+    const int withoutNote = view->naturalHeight();
+    QSignalSpy heights(view.get(), &SettingsView::naturalHeightChanged);
+    store.setText(Keys::goalAmount, QStringLiteral("abc"));
+    EXPECT_GT(view->naturalHeight(), withoutNote);
+    ASSERT_GE(heights.count(), 1);
+    EXPECT_EQ(heights.last()[0].toInt(), view->naturalHeight());
+}
+
+TEST_F(Settings, showsTheChosenCurrencyInBothLabelStyles) {
+    store.setText(Keys::currency, QStringLiteral("USD"));
+    EXPECT_EQ(view->stylePicker()->label(0), QStringLiteral("Symbol $"));
+    EXPECT_EQ(view->stylePicker()->label(1), "USD");
+    const int euro = view->currencyPicker()->findData(QStringLiteral("EUR"));
+    ASSERT_GE(euro, 0);
+    EXPECT_EQ(view->currencyPicker()->itemText(euro), QStringLiteral("EUR \u2013 Euro"));
+    view->currencyPicker()->setCurrentIndex(euro);
+    emit view->currencyPicker()->activated(euro);
+    EXPECT_EQ(store.text(Keys::currency), "EUR");
+    EXPECT_EQ(view->stylePicker()->label(0), QStringLiteral("Symbol \u20AC"));
+    EXPECT_EQ(view->stylePicker()->label(1), "EUR");
+    QTest::mouseClick(view->stylePicker()->findChildren<QPushButton *>().at(0), Qt::LeftButton);
+    EXPECT_EQ(store.text(Keys::currencyStyle), "Symbol");
+}
+
+TEST_F(Settings, ringsExactlyTheStoredColour) {
+    const auto ringed = [&] {
+        QStringList names;
+        for (ColorSwatch *swatch : view->swatches())
+            if (swatch->isChecked())
+                names << swatch->accessibleName();
+        return names;
+    };
+    ASSERT_EQ(view->swatches().size(), 10);
+    EXPECT_EQ(ringed(), QStringList{"Green"});
+    EXPECT_EQ(view->swatches().at(7)->toolTip(), "Blue");
+    QTest::mouseClick(view->swatches().at(7), Qt::LeftButton);
+    EXPECT_EQ(store.text(Keys::digitColor), "Blue");
+    EXPECT_EQ(ringed(), QStringList{"Blue"});
+    QTest::mouseClick(view->swatches().at(7), Qt::LeftButton);
+    EXPECT_EQ(ringed(), QStringList{"Blue"});
+    // Spread across the width: first flush left, last flush right.
+    EXPECT_EQ(view->swatches().first()->x(), 0);
+    EXPECT_EQ(view->swatches().last()->geometry().right(), view->width() - 1);
+}
+
+TEST_F(Settings, emojiFieldKeepsOneCharacter) {
+    switchGoalOn();
+    EmojiChooser *chooser = view->emojiChooser();
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(chooser->highlighted(), 0);
+    QTest::mouseClick(chooser->presetButton(3), Qt::LeftButton);
+    EXPECT_EQ(store.text(Keys::goalEmoji), QStringLiteral("\U0001F4BB"));
+    EXPECT_EQ(chooser->highlighted(), 3);
+    EXPECT_EQ(chooser->field()->text(), QStringLiteral("\U0001F4BB"));
+
+    chooser->field()->clear();
+    QTest::keyClicks(chooser->field(), QStringLiteral("ab"));
+    EXPECT_EQ(store.text(Keys::goalEmoji), "b");
+    EXPECT_EQ(chooser->field()->text(), "b");
+
+    const QString family =
+        QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466");
+    QApplication::clipboard()->setText(QStringLiteral("\U0001F697") + family);
+    QTest::keyClick(chooser->field(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(chooser->field(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(store.text(Keys::goalEmoji), family);
+    EXPECT_EQ(chooser->highlighted(), -1);
+
+    chooser->field()->selectAll();
+    QTest::keyClick(chooser->field(), Qt::Key_Backspace);
+    EXPECT_EQ(store.text(Keys::goalEmoji), "");
+    EXPECT_EQ(chooser->highlighted(), -1);
+
+    store.setText(Keys::goalEmoji, QStringLiteral("\U0001F3D6"));
+    EXPECT_EQ(chooser->highlighted(), -1) << "without its variation selector it is another text";
+}
+
+TEST_F(Settings, keepsStoredPicturesWhenTheKindOrGoalChanges) {
+    store.setBytes(Keys::goalImage, QByteArray("bytes"));
+    store.setText(Keys::goalEmoji, QStringLiteral("x"));
+    switchGoalOn();
+    for (int kind : {0, 2, 1, 0})
+        QTest::mouseClick(view->picturePicker()->findChildren<QPushButton *>().at(kind),
+                          Qt::LeftButton);
+    EXPECT_EQ(store.text(Keys::goalPicture), "None");
+    EXPECT_FALSE(view->emojiChooser()->isVisible());
+    EXPECT_FALSE(view->imageChooser()->isVisible());
+    switchGoalOn(); // off again
+    EXPECT_EQ(store.bytes(Keys::goalImage), QByteArray("bytes"));
+    EXPECT_EQ(store.text(Keys::goalEmoji), "x");
+}
+
+TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
+    store.setFlag(Keys::goalEnabled, true);
+    store.setChoice(Keys::goalPicture, GoalPictureKind::image);
+    QApplication::processEvents();
+    ImageChooser *chooser = view->imageChooser();
+    EXPECT_EQ(chooser->button()->text(), QStringLiteral("Upload Image\u2026"));
+    EXPECT_FALSE(chooser->thumbnail()->isVisibleTo(view.get()));
+
+    QTemporaryDir files;
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    const QString good = files.filePath(QStringLiteral("good.png"));
+    picture.save(good);
+    nextFile = good;
+    QTest::mouseClick(chooser->button(), Qt::LeftButton);
+    ASSERT_TRUE(store.bytes(Keys::goalImage).has_value());
+    const QImage stored = QImage::fromData(*store.bytes(Keys::goalImage), "PNG");
+    EXPECT_EQ(stored.size(), QSize(128, 128));
+    EXPECT_EQ(chooser->button()->text(), QStringLiteral("Change Image\u2026"));
+    EXPECT_TRUE(chooser->thumbnail()->isVisibleTo(view.get()));
+    EXPECT_FALSE(chooser->note()->isVisibleTo(view.get()));
+
+    const QByteArray before = *store.bytes(Keys::goalImage);
+    const QString text = files.filePath(QStringLiteral("notes.txt"));
+    QFile file(text);
+    file.open(QIODevice::WriteOnly);
+    file.write("not a picture");
+    file.close();
+    nextFile = text;
+    QTest::mouseClick(chooser->button(), Qt::LeftButton);
+    EXPECT_EQ(store.bytes(Keys::goalImage), before);
+    EXPECT_TRUE(chooser->note()->isVisibleTo(view.get()));
+    EXPECT_EQ(chooser->note()->text(), "Couldn't read that image");
+    EXPECT_EQ(chooser->button()->text(), QStringLiteral("Change Image\u2026"));
+
+    nextFile.reset(); // cancelled: the note stays, the image stays
+    QTest::mouseClick(chooser->button(), Qt::LeftButton);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(store.bytes(Keys::goalImage), before);
+    EXPECT_TRUE(chooser->note()->isVisibleTo(view.get()));
+
+    nextFile = good;
+    QTest::mouseClick(chooser->button(), Qt::LeftButton);
+    EXPECT_FALSE(chooser->note()->isVisibleTo(view.get()));
+}
+
+TEST_F(Settings, escapeClosesLikeTheBackButton) {
+    switchGoalOn();
+    view->amountField()->setFocus();
+    QTest::keyClick(view->amountField(), Qt::Key_Escape);
+    EXPECT_EQ(closes, 1);
+    QAbstractButton *back = nullptr;
+    for (QAbstractButton *button : view->findChildren<QAbstractButton *>())
+        if (button->accessibleName() == "Back")
+            back = button;
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->toolTip(), "Back");
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(closes, 2);
+}
