@@ -93,6 +93,20 @@ std::array<std::array<QPointF, 6>, 7> DisplayGeometry::cellSegments(double x0, d
     return result;
 }
 
+std::vector<DisplayGeometry::Segment> DisplayGeometry::segments() const {
+    std::vector<Segment> all;
+    all.reserve(cells.size() * 7);
+    for (const Cell &cell : cells) {
+        const auto lit = *SegmentFont::litSegments(QStringView(&cell.digit, 1));
+        const auto hexagons = cellSegments(cell.left, top, unit);
+        for (std::size_t s = 0; s < 7; ++s)
+            all.push_back({hexagons[s], !lit[s]       ? Light::unlit
+                                        : cell.dimmed ? Light::dimmed
+                                                      : Light::lit});
+    }
+    return all;
+}
+
 DisplayGeometry DisplayGeometry::compute(QStringView text, QStringView prefix, double prefixAdvance,
                                          qint64 dimmedTrailingDigits, QSizeF canvas) {
     DisplayGeometry g;
@@ -122,16 +136,11 @@ DisplayGeometry DisplayGeometry::compute(QStringView text, QStringView prefix, d
     g.labelBaseline = QPointF(g.left, g.bottom);
 
     const double t = g.thickness();
+    g.cells.reserve(characters.size());
     double x = g.left + g.prefixMeasure * u;
     for (QStringView character : characters) {
-        if (const auto lit = SegmentFont::litSegments(character)) {
-            const bool dimmed = dimmedTrailingDigits >= digitsLeft;
-            g.cells.push_back({character[0], x, dimmed});
-            const auto hexagons = cellSegments(x, g.top, u);
-            for (std::size_t s = 0; s < 7; ++s)
-                g.segments.push_back({hexagons[s], !(*lit)[s] ? Light::unlit
-                                                   : dimmed   ? Light::dimmed
-                                                              : Light::lit});
+        if (SegmentFont::litSegments(character)) {
+            g.cells.push_back({character[0], x, dimmedTrailingDigits >= digitsLeft});
             --digitsLeft;
             x += digitAdvance * u;
             continue;

@@ -36,12 +36,14 @@ struct DisplayGeometry {
     QPointF labelBaseline;    // where the label's baseline starts
 
     std::vector<Cell> cells;
-    std::vector<Segment> segments; // seven per cell, a to g
-    std::vector<QRectF> marks;     // points and commas, always lit
+    std::vector<QRectF> marks; // points and commas, always lit
 
     bool isEmpty() const { return measure <= 0; }
     double thickness() const { return 0.17 * unit; }
     double glowRadius() const { return 0.12 * unit; }
+
+    // Seven per cell, a to g, made on request: painting uses whole cells.
+    std::vector<Segment> segments() const;
 
     // `prefixAdvance` is the prefix's advance width in the semibold label
     // font at size 100.

@@ -32,8 +32,33 @@ SevenSegmentDisplay::SevenSegmentDisplay(QWidget *parent)
 void SevenSegmentDisplay::setText(const QString &text) {
     if (text == text_)
         return;
+    const DisplayGeometry before = currentLayout();
     text_ = text;
-    inputsChanged();
+    layout_.reset();
+    setAccessibleName(prefix_ + u' ' + text_);
+    update(changedArea(before, currentLayout()));
+}
+
+QRect SevenSegmentDisplay::changedArea(const DisplayGeometry &before,
+                                       const DisplayGeometry &after) const {
+    // A tick usually changes the last digit or two in place; anything that
+    // moves (a new digit, another unit) repaints everything.
+    const auto sameCell = [](const DisplayGeometry::Cell &a, const DisplayGeometry::Cell &b) {
+        return a.left == b.left && a.digit == b.digit && a.dimmed == b.dimmed;
+    };
+    if (before.unit != after.unit || before.left != after.left ||
+        before.cells.size() != after.cells.size() || before.marks != after.marks)
+        return rect();
+    QRectF changed;
+    const double pad = std::ceil(3 * after.glowRadius() / 2 + 1) + 1;
+    for (std::size_t i = 0; i < after.cells.size(); ++i) {
+        if (before.cells[i].left != after.cells[i].left)
+            return rect();
+        if (!sameCell(before.cells[i], after.cells[i]))
+            changed |= QRectF(after.cells[i].left, after.top, after.unit, after.bottom - after.top)
+                           .adjusted(-pad, -pad, pad, pad);
+    }
+    return changed.toAlignedRect();
 }
 
 void SevenSegmentDisplay::setColor(const QColor &color) {
@@ -62,7 +87,16 @@ void SevenSegmentDisplay::setDimmedTrailingDigits(qint64 count) {
     inputsChanged();
 }
 
+const DisplayGeometry &SevenSegmentDisplay::currentLayout() {
+    if (!layout_ || layoutSize_ != size()) {
+        layout_ = layoutFor(size());
+        layoutSize_ = size();
+    }
+    return *layout_;
+}
+
 void SevenSegmentDisplay::inputsChanged() {
+    layout_.reset();
     setAccessibleName(prefix_ + u' ' + text_);
     update();
 }
@@ -73,7 +107,7 @@ DisplayGeometry SevenSegmentDisplay::layoutFor(QSizeF size) const {
 
 void SevenSegmentDisplay::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    paint(painter, size());
+    paintLayout(painter, currentLayout());
 }
 
 const GlyphSprite &SevenSegmentDisplay::sprite(const QString &key, double unit, double ratio,
@@ -90,7 +124,10 @@ const GlyphSprite &SevenSegmentDisplay::sprite(const QString &key, double unit, 
 }
 
 void SevenSegmentDisplay::paint(QPainter &painter, QSizeF size) {
-    const DisplayGeometry g = layoutFor(size);
+    paintLayout(painter, layoutFor(size));
+}
+
+void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &g) {
     if (g.isEmpty())
         return;
     const double ratio = painter.device()->devicePixelRatioF();

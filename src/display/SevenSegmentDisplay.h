@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 // One line of text as glowing LED digits: lit segments in the colour, unlit
 // ones as faint ghosts, the last digits optionally dimmed, and a label in
@@ -49,6 +50,8 @@ protected:
 
 private:
     void inputsChanged();
+    void paintLayout(QPainter &painter, const DisplayGeometry &g);
+    QRect changedArea(const DisplayGeometry &before, const DisplayGeometry &after) const;
     const GlyphSprite &sprite(const QString &key, double unit, double ratio,
                               const std::function<GlyphSprite::Layers()> &layers);
     static GlyphSprite::Layers cellLayers(const DisplayGeometry::Cell &cell, double unit);
@@ -66,6 +69,12 @@ private:
     // the same: a tick only places them. At most 24 (ten digits lit or
     // dimmed, two marks, the label).
     QHash<QString, GlyphSprite> sprites_;
+
+    // The layout of the current inputs at the widget's size, kept between a
+    // tick's text change and its paint.
+    const DisplayGeometry &currentLayout();
+    std::optional<DisplayGeometry> layout_;
+    QSize layoutSize_;
     double spriteUnit_ = 0;
     double spriteRatio_ = 0;
 };

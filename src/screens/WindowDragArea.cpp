@@ -14,5 +14,19 @@ void WindowDragArea::mousePressEvent(QMouseEvent *event) {
         return;
     }
     event->accept();
-    WindowServices::current().startMove(this);
+    if (!WindowServices::current().startMove(this))
+        grabOffset_ = event->globalPosition().toPoint() - window()->pos();
+}
+
+void WindowDragArea::mouseMoveEvent(QMouseEvent *event) {
+    if (!grabOffset_) {
+        event->ignore();
+        return;
+    }
+    window()->move(event->globalPosition().toPoint() - *grabOffset_);
+}
+
+void WindowDragArea::mouseReleaseEvent(QMouseEvent *event) {
+    grabOffset_.reset();
+    event->ignore();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
+
+#include <optional>
 
 // The panel's background: a press that no control takes moves the panel.
 // Screens are its children, so presses they ignore reach it.
@@ -12,4 +15,10 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    // Set while we move the panel ourselves: the window manager would not.
+    std::optional<QPoint> grabOffset_;
 };

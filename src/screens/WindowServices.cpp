@@ -1,8 +1,11 @@
 #include "WindowServices.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,9 +20,23 @@ void setOnTop(QWidget *panel, bool onTop) {
 
 } // namespace
 
-void WindowServices::startMove(QWidget *inPanel) {
-    if (QWindow *window = inPanel->window()->windowHandle())
-        window->startSystemMove();
+bool WindowServices::startMove(QWidget *inPanel) {
+    QWindow *window = inPanel->window()->windowHandle();
+    return window != nullptr && window->startSystemMove();
+}
+
+void WindowServices::resizeKeepingTop(QWidget *inPanel, int height) {
+    QWidget *panel = inPanel->window();
+    QRect frame = panel->geometry();
+    if (frame.height() == height)
+        return;
+    int top = frame.top();
+    if (const QScreen *screen = panel->screen()) {
+        const QRect free = screen->availableGeometry();
+        if (top + height > free.bottom() + 1)
+            top = std::max(free.top(), free.bottom() + 1 - height);
+    }
+    panel->setGeometry(frame.left(), top, frame.width(), height);
 }
 
 void WindowServices::quit() {

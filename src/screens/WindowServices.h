@@ -10,8 +10,13 @@ class WindowServices {
 public:
     virtual ~WindowServices() = default;
 
-    // Moves the panel with the pointer until the button is released.
-    virtual void startMove(QWidget *inPanel);
+    // Asks the window manager to move the panel with the pointer until the
+    // button is released; false when it cannot (the caller then moves it).
+    virtual bool startMove(QWidget *inPanel);
+
+    // Gives the panel `height`, keeping its top edge and width, and moving it
+    // up only as far as needed to keep its bottom on the screen's free area.
+    virtual void resizeKeepingTop(QWidget *inPanel, int height);
 
     virtual void quit();
 

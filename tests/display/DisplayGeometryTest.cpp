@@ -24,7 +24,7 @@ TEST(DisplayGeometry, placesTheWorkedExample) {
     ASSERT_EQ(g.cells.size(), 5u);
     EXPECT_NEAR(g.cells[0].left, 39.2, tolerance);
     EXPECT_NEAR(g.cells[1].left, 39.2 + 1.2 * 40 + 0.52 * 40, tolerance);
-    ASSERT_EQ(g.segments.size(), 35u);
+    ASSERT_EQ(g.segments().size(), 35u);
     ASSERT_EQ(g.marks.size(), 1u);
     // The point rests on the bottom edge, 0.075 u after the cursor.
     EXPECT_NEAR(g.marks[0].left(), 39.2 + 48 + 3, tolerance);
@@ -34,23 +34,24 @@ TEST(DisplayGeometry, placesTheWorkedExample) {
 TEST(DisplayGeometry, buildsEachSegmentAsAHexagonInItsPointOrder) {
     // Cell from x 39.2 to 79.2, y 0 to 70, middle 35, t = 6.8.
     const auto g = DisplayGeometry::compute(u"8", u"", 0, 0, QSizeF(48, 70));
-    ASSERT_EQ(g.segments.size(), 7u);
+    const auto segments = g.segments();
+    ASSERT_EQ(segments.size(), 7u);
     const double t = 6.8;
     const double x0 = g.cells[0].left;
     const double x1 = x0 + 40;
-    const auto &a = g.segments[0].points;
+    const auto &a = segments[0].points;
     expectNear(a[0], x0 + 0.64 * t, 0.5 * t);
     expectNear(a[1], x0 + 1.14 * t, 0);
     expectNear(a[2], x1 - 1.14 * t, 0);
     expectNear(a[3], x1 - 0.64 * t, 0.5 * t);
     expectNear(a[4], x1 - 1.14 * t, t);
     expectNear(a[5], x0 + 1.14 * t, t);
-    const auto &c = g.segments[2].points;
+    const auto &c = segments[2].points;
     expectNear(c[0], x1 - 0.5 * t, 35 + 0.14 * t);
     expectNear(c[2], x1, 70 - 1.14 * t);
-    const auto &e = g.segments[4].points;
+    const auto &e = segments[4].points;
     expectNear(e[4], x0, 70 - 1.14 * t);
-    const auto &g6 = g.segments[6].points;
+    const auto &g6 = segments[6].points;
     expectNear(g6[0], x0 + 0.64 * t, 35);
     expectNear(g6[4], x1 - 1.14 * t, 35 + 0.5 * t);
 }
@@ -111,5 +112,5 @@ TEST(DisplayGeometry, dimsOnlyTheTrailingDigits) {
 TEST(DisplayGeometry, anEmptyTextHasNothingEvenWithALabel) {
     const auto g = DisplayGeometry::compute(u"", u"$", 55, 2, QSizeF(300, 70));
     EXPECT_TRUE(g.isEmpty());
-    EXPECT_TRUE(g.segments.empty());
+    EXPECT_TRUE(g.segments().empty());
 }

@@ -55,7 +55,8 @@ TEST_F(Painted, drawsLitDimmedAndUnlitSegmentsInTheirColours) {
     display.setDimmedTrailingDigits(2);
     const QImage image = paint();
     const DisplayGeometry g = display.layoutFor(QSizeF(300, 70));
-    const auto segment = [&](std::size_t cell, std::size_t s) { return g.segments[cell * 7 + s]; };
+    const auto segments = g.segments();
+    const auto segment = [&](std::size_t cell, std::size_t s) { return segments[cell * 7 + s]; };
 
     expectColour(image, centre(segment(0, 1)), green); // 1: b lit
     expectColour(image, centre(segment(5, 0)), green); // 6: a lit
@@ -76,9 +77,10 @@ TEST_F(Painted, isCrispAtTwiceThePixelRatio) {
     const QImage image = paint(2.0);
     const DisplayGeometry g = display.layoutFor(QSizeF(300, 70));
     ASSERT_EQ(image.size(), QSize(600, 140));
-    expectColour(image, centre(g.segments[6]) * 2, green);
+    const auto segments = g.segments();
+    expectColour(image, centre(segments[6]) * 2, green);
     // The segment's edge falls within one device pixel: half a point inside is solid.
-    const QPointF edge = g.segments[0].points[1] + QPointF(g.thickness() / 2, 0.5);
+    const QPointF edge = segments[0].points[1] + QPointF(g.thickness() / 2, 0.5);
     expectColour(image, edge * 2 + QPointF(0, 1), green);
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class ContentView;
+class SettingsStore;
+
+// The widget's one window: borderless, translucent, always on top, on every
+// desktop, out of the task bar, and back where the user left it.
+class FloatingPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FloatingPanel(SettingsStore &store, QWidget *parent = nullptr);
+
+    // Restores the saved place (or centres on the primary screen) and shows
+    // the panel with keyboard focus.
+    void present();
+    void bringToFront();
+
+    ContentView *content() const { return content_; }
+
+protected:
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void saveFrame();
+
+    SettingsStore &store_;
+    ContentView *content_;
+    QTimer saveTimer_;
+};

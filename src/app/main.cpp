@@ -1,0 +1,71 @@
+#include "ContentView.h"
+#include "DarkLook.h"
+#include "FloatingPanel.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "TerminationSignals.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Qt's Wayland backend cannot keep a window on top or place it, which is the
+// whole point of this panel; XWayland can.
+void preferXWayland(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
+            return;
+    const bool wayland =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!wayland || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    std::fprintf(stderr, "Paytick: running through XWayland so the panel can stay on top.\n");
+}
+
+// For measurements: the wall-clock moment of the first painted frame.
+class FirstFrameReporter : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            std::fprintf(stderr, "paytick: first frame at %.3f\n",
+                         QDateTime::currentMSecsSinceEpoch() / 1000.0);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    preferXWayland(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Paytick"));
+    QApplication::setApplicationName(QStringLiteral("Paytick"));
+
+    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    if (!instance.claim())
+        return 0;
+
+    DarkLook::apply(application);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &application,
+                     &QApplication::quit);
+
+    SettingsStore store;
+    FloatingPanel panel(store);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &panel,
+                     &FloatingPanel::bringToFront);
+    FirstFrameReporter reporter;
+    if (!qEnvironmentVariableIsEmpty("PAYTICK_REPORT_FIRST_FRAME"))
+        panel.content()->installEventFilter(&reporter);
+    panel.present();
+    return application.exec();
+}

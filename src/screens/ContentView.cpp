@@ -1,0 +1,144 @@
+#include "ContentView.h"
+
+#include "CounterView.h"
+#include "Currency.h"
+#include "DigitColor.h"
+#include "Earnings.h"
+#include "Keys.h"
+#include "SettingsStore.h"
+#include "SettingsView.h"
+#include "SetupView.h"
+#include "Theme.h"
+#include "WindowServices.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAsker askForImage,
+                         QWidget *parent)
+    : WindowDragArea(parent)
+    , store_(store)
+    , clock_(std::move(clock))
+    , askForImage_(std::move(askForImage))
+    , setup_(new SetupView(
+          Setting<QString>(store, Keys::salary), Setting<PayPeriod>(store, Keys::period),
+          [this] { start(); }, [this] { openSettings(); }, this))
+    , counter_(new CounterView([this] { stop(); }, [this] { openSettings(); }, clock_, this)) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    auto *frame = new QVBoxLayout(this);
+    const int margin = static_cast<int>(Theme::padding);
+    frame->setContentsMargins(margin, margin, margin, margin);
+    frame->addWidget(setup_);
+    frame->addWidget(counter_);
+    connect(&store_, &SettingsStore::changed, this, &ContentView::refresh);
+    refresh();
+}
+
+ContentView::~ContentView() = default;
+
+std::optional<Goal> ContentView::goal() const {
+    return Goal::fromSettings(store_);
+}
+
+double ContentView::windowHeight() const {
+    return showingSettings_ ? heightFor(false) : heightFor(goal().has_value());
+}
+
+double ContentView::heightFor(bool hasGoal) const {
+    if (showingSettings_)
+        return settingsHeight_ + 2 * Theme::padding;
+    return hasGoal ? Theme::baseHeight + Theme::goalRowHeight : Theme::baseHeight;
+}
+
+void ContentView::start() {
+    store_.setReal(Keys::startedAt, clock_());
+}
+
+void ContentView::stop() {
+    store_.setReal(Keys::startedAt, 0);
+}
+
+void ContentView::openSettings() {
+    if (showingSettings_)
+        return;
+    showingSettings_ = true;
+    // A fresh screen each time: a failed image choice is forgotten on closing.
+    settings_ = new SettingsView(
+        store_, [this] { closeSettings(); }, askForImage_, this);
+    settings_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    layout()->addWidget(settings_);
+    layout()->setAlignment(settings_, Qt::AlignTop);
+    settingsHeight_ = settings_->naturalHeight();
+    connect(settings_, &SettingsView::naturalHeightChanged, this, [this](int height) {
+        settingsHeight_ = height;
+        fitPanel(windowHeight());
+    });
+    refresh();
+}
+
+void ContentView::closeSettings() {
+    if (!showingSettings_)
+        return;
+    showingSettings_ = false;
+    settingsHeight_ = 0;
+    settings_->hide();
+    settings_->deleteLater();
+    settings_ = nullptr;
+    refresh();
+}
+
+void ContentView::refresh() {
+    const double startedAt = store_.real(Keys::startedAt);
+    const std::optional<double> salary = Earnings::parseAmount(store_.text(Keys::salary));
+    screen_ = showingSettings_                      ? Screen::settings
+              : startedAt > 0 && salary.has_value() ? Screen::counter
+                                                    : Screen::setup;
+    const QColor color = toQColor(store_.choice<DigitColor>(Keys::digitColor));
+    const std::optional<Goal> currentGoal = goal();
+
+    if (screen_ == Screen::counter) {
+        CounterView::Inputs inputs;
+        inputs.start = startedAt;
+        inputs.perSecond = Earnings::perSecond(*salary, store_.choice<PayPeriod>(Keys::period));
+        inputs.currency = Currency::label(store_.text(Keys::currency),
+                                          store_.choice<CurrencyStyle>(Keys::currencyStyle));
+        inputs.color = color;
+        inputs.goal = currentGoal;
+        counter_->setInputs(inputs);
+    } else if (screen_ == Screen::setup) {
+        setup_->setColor(color);
+        setup_->setGoal(currentGoal);
+    }
+    setup_->setVisible(screen_ == Screen::setup);
+    counter_->setVisible(screen_ == Screen::counter);
+    if (settings_ != nullptr)
+        settings_->setVisible(screen_ == Screen::settings);
+    fitPanel(heightFor(currentGoal.has_value()));
+}
+
+void ContentView::fitPanel(double height) {
+    // While the settings screen has not been measured there is nothing to fit.
+    if (height <= 2 * Theme::padding)
+        return;
+    WindowServices::current().resizeKeepingTop(this, static_cast<int>(std::lround(height)));
+}
+
+void ContentView::paintEvent(QPaintEvent *event) {
+    QPainter painter(this);
+    // Each tick repaints a few digits; away from the rounded corners a plain
+    // fill is all the background needs.
+    const int corner = static_cast<int>(std::ceil(Theme::cornerRadius));
+    const QRect inner = rect().adjusted(corner, 0, -corner, 0);
+    if (inner.contains(event->rect())) {
+        painter.fillRect(event->rect(), Theme::background());
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
+    painter.fillPath(outline, Theme::background());
+}

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Drives the real paytick binary under Xvfb as a user would, and checks what
+# it stores and shows. Usage: panel.sh PATH_TO_PAYTICK
+set -uo pipefail
+
+binary=$(realpath "$1")
+work=$(mktemp -d)
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+conf=$XDG_CONFIG_HOME/Paytick/Paytick.conf
+failures=0
+app=""
+
+cleanup() {
+    [ -n "$app" ] && kill -9 "$app" 2>/dev/null
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+check() { # check DESCRIPTION COMMAND...
+    if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
+}
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$work/display")
+
+start_app() {
+    "$binary" >>"$work/app.log" 2>&1 &
+    app=$!
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Paytick$' 2>/dev/null | head -1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    sleep 0.5
+}
+
+geometry() { xdotool getwindowgeometry --shell "$window" | tr '\n' ' '; }
+setting() { sed -n "s/^$1=//p" "$conf" 2>/dev/null; }
+
+# Counts pixels of the digit colour (Green: 64, 255, 115) in a rectangle of the panel.
+green_pixels() { # x y width height, relative to the panel
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage "$work/shot.png"
+    convert "$work/shot.png" -format %c histogram:info:- | grep -i '#40FF73' |
+        awk '{ sum += $1 } END { print sum + 0 }'
+}
+
+within_a_second_of_now() {
+    awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN { d = b - a; exit !(d >= 0 && d < 1.5) }'
+}
+
+# First start: a 320 x 132 panel above others on every desktop.
+start_app
+check "the panel appears" test -n "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+check "the panel is 320 x 132" test "$WIDTH x $HEIGHT" = "320 x 132"
+states=$(xprop -id "$window" _NET_WM_STATE)
+check "the panel stays above other windows" grep -q _NET_WM_STATE_ABOVE <<<"$states"
+check "the panel is on every desktop" grep -q _NET_WM_STATE_STICKY <<<"$states"
+
+# Typing a salary and Return starts counting.
+xdotool windowfocus --sync "$window"
+xdotool type --delay 40 5000
+xdotool key Return
+sleep 0.8
+check "the salary is stored as typed" test "$(setting salary)" = 5000
+started=$(setting startedAt)
+check "the start moment is now" within_a_second_of_now "${started:-0}"
+check "lit digits show in the digit colour" test "$(green_pixels 100 40 210 80)" -gt 200
+
+# A hard kill loses nothing: the counter comes back with the same start.
+kill -9 "$app"
+wait "$app" 2>/dev/null
+start_app
+check "the counter is back after kill -9" test "$(green_pixels 100 40 210 80)" -gt 200
+check "the start moment survived" test "$(setting startedAt)" = "$started"
+
+# A second start leaves exactly one panel.
+timeout 10 "$binary" >>"$work/app.log" 2>&1
+check "a second start steps aside" test $? -eq 0
+check "there is exactly one panel" test "$(xdotool search --onlyvisible --name '^Paytick$' | wc -l)" -eq 1
+
+# Stop returns to the setup screen, its start button filling a whole row.
+xdotool mousemove --window "$window" 282 22 click 1
+sleep 0.5
+check "stop stores 0" test "$(setting startedAt)" = 0
+check "the setup screen is shown" test "$(green_pixels 20 105 280 1)" -gt 250
+
+# Dragging the background moves the panel, and it comes back there.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+before_x=$X before_y=$Y
+xdotool mousemove --window "$window" 160 6 mousedown 1
+xdotool mousemove_relative --sync 60 40
+xdotool mousemove_relative --sync 40 40 mouseup 1
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+check "dragging moves the panel" test "$X,$Y" = "$((before_x + 100)),$((before_y + 80))"
+moved="$X,$Y"
+kill -TERM "$app"
+wait "$app"
+check "SIGTERM quits cleanly" test $? -eq 0
+start_app
+eval "$(xdotool getwindowgeometry --shell "$window")"
+check "the panel returns where it was left" test "$X,$Y" = "$moved"
+
+kill -TERM "$app"
+wait "$app"
+if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/app.log"; then
+    echo "FAIL sanitizer report:"; cat "$work/app.log"; failures=$((failures + 1))
+fi
+[ "$failures" -eq 0 ] || { echo "--- app log"; cat "$work/app.log"; }
+exit "$failures"
