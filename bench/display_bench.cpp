@@ -3,7 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QPainter>
 
@@ -51,12 +50,3 @@ BENCHMARK(paintDisplay)
     ->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

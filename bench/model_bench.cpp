@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -66,12 +65,3 @@ void thumbnailOfAPhoto(benchmark::State &state) {
 BENCHMARK(thumbnailOfAPhoto)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,8 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 namespace {
 
 // A tick that changes nothing visible: formatting and comparing only.
@@ -42,13 +40,3 @@ void tickAtThreeThousandAMonth(benchmark::State &state) {
 BENCHMARK(tickAtThreeThousandAMonth)->Iterations(10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LC_ALL", "en_US.UTF-8");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

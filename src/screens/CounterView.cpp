@@ -35,16 +35,12 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
                          Clock clock, QWidget *parent)
     : QWidget(parent)
     , clock_(std::move(clock))
-    , elapsed_(new QLabel(this))
+    , elapsed_(TextStyle::secondaryCaption(QString(), this))
     , display_(new SevenSegmentDisplay(this))
     , goalRow_(new GoalRow(this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
     header->addWidget(new QuitButton(this));
-    elapsed_->setFont(TextStyle::caption(QFont::Medium));
-    QPalette secondary = elapsed_->palette();
-    secondary.setColor(QPalette::WindowText, TextStyle::secondary());
-    elapsed_->setPalette(secondary);
     header->addWidget(elapsed_);
     header->addStretch(1);
     header->addWidget(new SettingsButton(std::move(openSettings), this));

@@ -23,15 +23,6 @@ namespace {
 
 constexpr int labelColumn = 58;
 
-QLabel *caption(const QString &title, QWidget *parent) {
-    auto *label = new QLabel(title, parent);
-    label->setFont(TextStyle::caption(QFont::Medium));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, TextStyle::secondary());
-    label->setPalette(palette);
-    return label;
-}
-
 QStringList pictureKindLabels() {
     QStringList labels;
     for (GoalPictureKind kind : allCases<GoalPictureKind>())
@@ -83,7 +74,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     auto *header = new QHBoxLayout;
     header->setSpacing(6);
     header->addWidget(new BackButton([this] { close_(); }, this));
-    header->addWidget(caption(QStringLiteral("Settings"), this));
+    header->addWidget(TextStyle::secondaryCaption(QStringLiteral("Settings"), this));
     header->addStretch(1);
     column->addLayout(header);
 
@@ -96,7 +87,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
 
     auto *colors = new QVBoxLayout;
     colors->setSpacing(6);
-    colors->addWidget(caption(QStringLiteral("Number color"), this));
+    colors->addWidget(TextStyle::secondaryCaption(QStringLiteral("Number color"), this));
     auto *swatchRow = new QHBoxLayout;
     swatchRow->setSpacing(0);
     for (DigitColor color : allCases<DigitColor>()) {
@@ -119,7 +110,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     column->addWidget(divider);
 
     auto *goalLine = new QHBoxLayout;
-    goalLine->addWidget(caption(QStringLiteral("Goal"), this));
+    goalLine->addWidget(TextStyle::secondaryCaption(QStringLiteral("Goal"), this));
     goalLine->addStretch(1);
     goalLine->addWidget(goalSwitch_);
     column->addLayout(goalLine);
@@ -162,7 +153,7 @@ QWidget *SettingsView::row(const QString &title, QWidget *content) {
     auto *layout = new QHBoxLayout(line);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    QLabel *label = caption(title, line);
+    QLabel *label = TextStyle::secondaryCaption(title, line);
     label->setFixedWidth(labelColumn);
     layout->addWidget(label);
     content->setParent(line);

@@ -39,12 +39,7 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
     header->addWidget(new QuitButton(this));
-    auto *caption = new QLabel(QStringLiteral("Paytick"), this);
-    caption->setFont(TextStyle::caption(QFont::Medium));
-    QPalette secondary = caption->palette();
-    secondary.setColor(QPalette::WindowText, TextStyle::secondary());
-    caption->setPalette(secondary);
-    header->addWidget(caption);
+    header->addWidget(TextStyle::secondaryCaption(QStringLiteral("Paytick"), this));
     header->addStretch(1);
     header->addWidget(new SettingsButton(std::move(openSettings), this));
 

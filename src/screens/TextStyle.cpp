@@ -1,6 +1,7 @@
 #include "TextStyle.h"
 
 #include <QApplication>
+#include <QLabel>
 
 namespace {
 
@@ -30,6 +31,15 @@ QFont title3() {
 
 QColor secondary() {
     return QColor(255, 255, 255, 140);
+}
+
+QLabel *secondaryCaption(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setFont(caption(QFont::Medium));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, secondary());
+    label->setPalette(palette);
+    return label;
 }
 
 } // namespace TextStyle

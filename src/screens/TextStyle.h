@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QFont>
 
+class QLabel;
+class QWidget;
+
 // The few type styles of the panel, derived from the application font.
 namespace TextStyle {
 
@@ -13,5 +16,8 @@ QFont title3();                                      // the goal's emoji
 
 // Dimmed text and glyphs: the text colour at reduced opacity.
 QColor secondary();
+
+// A small, dimmed caption: headers and row labels.
+QLabel *secondaryCaption(const QString &text, QWidget *parent);
 
 } // namespace TextStyle

@@ -1,4 +1,5 @@
 #include "GoalImage.h"
+#include "ImageBytes.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -63,10 +64,7 @@ QByteArray pngClaiming(quint32 width, quint32 height) {
 
 // A JPEG whose EXIF says "rotate 90 degrees clockwise to show".
 QByteArray jpegWithOrientation6(const QImage &stored) {
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    stored.save(&buffer, "JPEG", 95);
+    const QByteArray jpeg = encoded(stored, "JPEG", 95);
     const QByteArray tiff("MM\0\x2a\0\0\0\x08"
                           "\0\x01"                             // one entry
                           "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0" // Orientation, SHORT, 1, 6
@@ -115,10 +113,7 @@ TEST(GoalImage, refusesWhatIsNotAReadableImage) {
     const Files files;
     QImage photo(300, 300, QImage::Format_RGB32);
     photo.fill(Qt::gray);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    photo.save(&buffer, "PNG");
+    const QByteArray png = encoded(photo);
 
     const QString paths[] = {
         files.write("notes.txt", "just some words\n"),

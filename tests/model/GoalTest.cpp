@@ -1,6 +1,7 @@
 #include "Goal.h"
 #include "GoalImage.h"
 #include "GoalPictureKind.h"
+#include "ImageBytes.h"
 #include "QtPrinters.h"
 #include "SettingsStore.h"
 #include "TempSettings.h"
@@ -14,11 +15,7 @@ namespace {
 QByteArray redSquarePng() {
     QImage image(128, 128, QImage::Format_ARGB32);
     image.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+    return encoded(image);
 }
 
 } // namespace
