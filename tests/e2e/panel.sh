@@ -13,6 +13,7 @@ failures=0
 app=""
 
 cleanup() {
+    [ "$failures" -eq 0 ] || { echo "--- app log"; cat "$work/app.log"; }
     [ -n "$app" ] && kill -9 "$app" 2>/dev/null
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
     rm -rf "$work"
@@ -30,11 +31,14 @@ check() { # check DESCRIPTION COMMAND...
     failures=$((failures + 1))
 }
 
+# -noreset: a server that resets when its last client goes (the kill -9
+# below) refuses the next one for a moment.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -1 "$work/display")
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 start_app() {
     "$binary" >>"$work/app.log" 2>&1 &
@@ -51,7 +55,8 @@ setting() { sed -n "s/^$1=//p" "$conf" 2>/dev/null; }
 
 # Counts pixels of the digit colour (Green: 64, 255, 115) in a rectangle of the panel.
 green_pixels() { # x y width height, relative to the panel
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local X=0 Y=0
+    eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)"
     import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage "$work/shot.png"
     convert "$work/shot.png" -format %c histogram:info:- | grep -i '#40FF73' |
         awk '{ sum += $1 } END { print sum + 0 }'
@@ -98,6 +103,7 @@ check "stop stores 0" test "$(setting startedAt)" = 0
 check "the setup screen is shown" test "$(green_pixels 20 105 280 1)" -gt 250
 
 # Dragging the background moves the panel, and it comes back there.
+X=0 Y=0
 eval "$(xdotool getwindowgeometry --shell "$window")"
 before_x=$X before_y=$Y
 xdotool mousemove --window "$window" 160 6 mousedown 1
@@ -119,5 +125,4 @@ wait "$app"
 if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/app.log"; then
     echo "FAIL sanitizer report:"; cat "$work/app.log"; failures=$((failures + 1))
 fi
-[ "$failures" -eq 0 ] || { echo "--- app log"; cat "$work/app.log"; }
 exit "$failures"
