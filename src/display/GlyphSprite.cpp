@@ -83,12 +83,16 @@ QColor withOpacity(QColor color, double opacity) {
 
 } // namespace
 
-GlyphSprite GlyphSprite::render(const Layers &layers, const QColor &color, double glowRadius,
-                                double ratio) {
+double GlyphSprite::glowReach(double glowRadius) {
     // A shadow radius reads as about two standard deviations; three of those
     // hold all the visible light.
+    return std::ceil(3 * glowRadius / 2 + 1);
+}
+
+GlyphSprite GlyphSprite::render(const Layers &layers, const QColor &color, double glowRadius,
+                                double ratio) {
     const double sigma = glowRadius / 2;
-    const double pad = std::ceil(3 * sigma + 1);
+    const double pad = glowReach(glowRadius);
     const QRectF shapes =
         layers.unlit.boundingRect() | layers.dimmed.boundingRect() | layers.lit.boundingRect();
     const QRectF area(std::floor(shapes.left()) - pad, std::floor(shapes.top()) - pad,

@@ -21,6 +21,9 @@ struct GlyphSprite {
 
     // `layers` are in logical coordinates around the glyph's origin; the glow
     // is a Gaussian-like blur of `glowRadius` in `color` at 55 % opacity.
+    // How far the glow of a shape reaches beyond it.
+    static double glowReach(double glowRadius);
+
     static GlyphSprite render(const Layers &layers, const QColor &color, double glowRadius,
                               double devicePixelRatio);
 };

@@ -50,7 +50,7 @@ QRect SevenSegmentDisplay::changedArea(const DisplayGeometry &before,
         before.cells.size() != after.cells.size() || before.marks != after.marks)
         return rect();
     QRectF changed;
-    const double pad = std::ceil(3 * after.glowRadius() / 2 + 1) + 1;
+    const double pad = GlyphSprite::glowReach(after.glowRadius()) + 1;
     for (std::size_t i = 0; i < after.cells.size(); ++i) {
         if (before.cells[i].left != after.cells[i].left)
             return rect();

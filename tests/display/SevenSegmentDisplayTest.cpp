@@ -2,6 +2,7 @@
 #include "Theme.h"
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -129,8 +130,12 @@ TEST(SevenSegmentDisplayWidget, namesItselfForAccessibility) {
 TEST(SevenSegmentDisplayWidget, repaintsOnlyWhenAnInputChanges) {
     struct PaintCounter : QObject {
         int paints = 0;
+        QRect area;
         bool eventFilter(QObject *, QEvent *event) override {
-            paints += event->type() == QEvent::Paint;
+            if (event->type() == QEvent::Paint) {
+                ++paints;
+                area = static_cast<QPaintEvent *>(event)->rect();
+            }
             return false;
         }
     } counter;
@@ -151,4 +156,14 @@ TEST(SevenSegmentDisplayWidget, repaintsOnlyWhenAnInputChanges) {
     display.setText(QStringLiteral("1.0001"));
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
+    // Only the digit that changed is painted again, with room for its glow.
+    const DisplayGeometry g = display.layoutFor(display.size());
+    EXPECT_GT(counter.area.left(), g.cells[3].left + g.unit / 2);
+    EXPECT_LE(counter.area.left(), g.cells[4].left);
+    EXPECT_GE(counter.area.right(), g.cells[4].left + g.unit);
+
+    display.setText(QStringLiteral("10.0001")); // one more digit: everything moves
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2);
+    EXPECT_EQ(counter.area, display.rect());
 }
