@@ -41,10 +41,16 @@ std::span<const KeyDefinition> table() {
     return definitions;
 }
 
-const KeyDefinition &definition(QLatin1StringView key) {
+const KeyDefinition *find(QStringView key) {
     for (const KeyDefinition &entry : definitions)
         if (entry.key == key)
-            return entry;
+            return &entry;
+    return nullptr;
+}
+
+const KeyDefinition &definition(QLatin1StringView key) {
+    if (const KeyDefinition *entry = find(QString(key)))
+        return *entry;
     throw std::invalid_argument("not a settings key");
 }
 

@@ -34,7 +34,11 @@ inline constexpr QLatin1StringView goalImage{"goalImage"};
 
 std::span<const KeyDefinition> table();
 
-// The definition of `key`; every key passed to the store must be one of the twelve.
+// The definition of `key`, or null when it is not one of the twelve.
+const KeyDefinition *find(QStringView key);
+
+// The definition of `key`; every key passed to the store's typed reads must be
+// one of the twelve.
 const KeyDefinition &definition(QLatin1StringView key);
 
 } // namespace Keys

@@ -34,7 +34,11 @@ ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAs
     frame->setContentsMargins(margin, margin, margin, margin);
     frame->addWidget(setup_);
     frame->addWidget(counter_);
-    connect(&store_, &SettingsStore::changed, this, &ContentView::refresh);
+    // The panel's own frame is kept in the same store; it changes no screen.
+    connect(&store_, &SettingsStore::changed, this, [this](const QString &key) {
+        if (Keys::find(key) != nullptr)
+            refresh();
+    });
     refresh();
 }
 
