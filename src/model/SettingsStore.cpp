@@ -63,11 +63,11 @@ void SettingsStore::load() {
     if (file.size() > maxFileSize || !file.open(QIODevice::ReadOnly))
         return;
     const QByteArray content = file.readAll();
+    // Parsed from a private copy when one can be made (see readIni).
     QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/paytick-read-XXXXXX.conf"));
-    if (!copy.open() || copy.write(content) != content.size() || !copy.flush())
-        return;
+    const bool copied = copy.open() && copy.write(content) == content.size() && copy.flush();
     bool formatError = false;
-    values_ = readIni(copy.fileName(), &formatError);
+    values_ = readIni(copied ? copy.fileName() : filePath_, &formatError);
     unreadableFile_ =
         formatError || content.contains('\0') || !QUtf8StringView(content).isValidUtf8();
 }
