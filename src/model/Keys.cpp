@@ -33,6 +33,13 @@ const std::array<KeyDefinition, 12> definitions{{
     {Keys::goalImage, StoredType::bytes, [] { return QVariant(); }},
 }};
 
+template <typename Text> const KeyDefinition *lookup(Text key) {
+    for (const KeyDefinition &entry : definitions)
+        if (entry.key == key)
+            return &entry;
+    return nullptr;
+}
+
 } // namespace
 
 namespace Keys {
@@ -42,14 +49,11 @@ std::span<const KeyDefinition> table() {
 }
 
 const KeyDefinition *find(QStringView key) {
-    for (const KeyDefinition &entry : definitions)
-        if (entry.key == key)
-            return &entry;
-    return nullptr;
+    return lookup(key);
 }
 
 const KeyDefinition &definition(QLatin1StringView key) {
-    if (const KeyDefinition *entry = find(QString(key)))
+    if (const KeyDefinition *entry = lookup(key))
         return *entry;
     throw std::invalid_argument("not a settings key");
 }

@@ -26,6 +26,7 @@ GoalRow::GoalRow(QWidget *parent)
 
 void GoalRow::setGoal(const Goal &goal) {
     goal_ = goal;
+    textLeft_ = pictureRoom(goal.picture);
     shownFillPixels_ = -1;
     refresh();
 }
@@ -44,12 +45,10 @@ void GoalRow::setEarned(double earned) {
     refresh();
 }
 
-double GoalRow::textLeft() const {
-    if (std::holds_alternative<Goal::Emoji>(goal_.picture))
-        return QFontMetricsF(TextStyle::title3())
-                   .horizontalAdvance(std::get<Goal::Emoji>(goal_.picture).text) +
-               spacing;
-    if (std::holds_alternative<QImage>(goal_.picture))
+double GoalRow::pictureRoom(const Goal::Picture &picture) {
+    if (const auto *emoji = std::get_if<Goal::Emoji>(&picture))
+        return QFontMetricsF(TextStyle::title3()).horizontalAdvance(emoji->text) + spacing;
+    if (std::holds_alternative<QImage>(picture))
         return imageSide + spacing;
     return 0;
 }

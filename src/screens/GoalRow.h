@@ -22,7 +22,7 @@ public:
 
     const GoalProgress &progress() const { return progress_; }
     // Where the text column starts and how wide the bar's track is.
-    double textLeft() const;
+    double textLeft() const { return textLeft_; }
     double trackWidth() const { return width() - textLeft(); }
 
     QSize sizeHint() const override { return QSize(292, 30); }
@@ -32,6 +32,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    static double pictureRoom(const Goal::Picture &picture);
     void refresh();
     int fillPixels() const;
 
@@ -40,4 +41,5 @@ private:
     double earned_ = 0;
     GoalProgress progress_;
     int shownFillPixels_ = -1;
+    double textLeft_ = 0;
 };

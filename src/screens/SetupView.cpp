@@ -77,7 +77,7 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     salary_.observe(this, [this] { followStore(); });
     period_.observe(this, [this] { followStore(); });
     followStore();
-    setColor(Qt::green);
+    setColor(QColor::fromRgbF(0.25f, 1.0f, 0.45f));
 }
 
 void SetupView::followStore() {
@@ -95,6 +95,11 @@ bool SetupView::salaryIsValid() const {
 }
 
 void SetupView::setColor(const QColor &color) {
+    // The root view hands the colour down on every settings change (each
+    // keystroke); restyling the button is only worth it when it differs.
+    if (color == color_)
+        return;
+    color_ = color;
     startButton_->setStyleSheet(
         QStringLiteral("QPushButton { background: %1; color: black; border: none; border-radius: "
                        "6px; padding: 6px; font-weight: 600; }"

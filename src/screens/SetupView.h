@@ -47,4 +47,5 @@ private:
     SegmentedControl *periodPicker_;
     GoalRow *goalRow_;
     QPushButton *startButton_;
+    QColor color_;
 };
