@@ -8,14 +8,46 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPainterPath>
+#include <QRegion>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 
 const QString frameKey = QStringLiteral("MainPanel/frame");
 constexpr int panelWidth = 320;
+
+// The saved frame moved fully onto the nearest screen's free area, or
+// nothing when it lies on no screen at all.
+std::optional<QRect> placeOnScreen(QRect frame) {
+    const QScreen *nearest = nullptr;
+    qint64 nearestDistance = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect free = screen->availableGeometry();
+        if (!free.intersects(frame))
+            continue;
+        const QPoint offset = free.center() - frame.center();
+        const qint64 distance = qint64(offset.x()) * offset.x() + qint64(offset.y()) * offset.y();
+        if (nearest == nullptr || distance < nearestDistance) {
+            nearest = screen;
+            nearestDistance = distance;
+        }
+    }
+    if (nearest == nullptr)
+        return std::nullopt;
+    const QRect free = nearest->availableGeometry();
+    frame.moveLeft(std::clamp(frame.left(), free.left(),
+                              std::max(free.left(), free.right() + 1 - frame.width())));
+    frame.moveTop(std::clamp(frame.top(), free.top(),
+                             std::max(free.top(), free.bottom() + 1 - frame.height())));
+    return frame;
+}
 
 } // namespace
 
@@ -25,10 +57,17 @@ FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
     , content_(new ContentView(store, systemNow, ImageChooser::askWithFileDialog, this)) {
     setWindowTitle(QStringLiteral("Paytick"));
     setAttribute(Qt::WA_TranslucentBackground);
+    // The panel's size is the root view's choice alone: a layout that grew the
+    // window to its content's minimum would widen it past 320 and keep it from
+    // shrinking back.
+    setFixedWidth(panelWidth);
     auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content_);
-    resize(panelWidth, static_cast<int>(Theme::baseHeight));
+    resize(panelWidth, static_cast<int>(std::lround(content_->windowHeight())));
+    connect(&compositor_, &CompositorWatch::changed, this, &FloatingPanel::updateShape);
+    updateShape();
 
     auto *quit = new QShortcut(QKeySequence::Quit, this, qApp, &QApplication::quit);
     quit->setContext(Qt::ApplicationShortcut);
@@ -45,16 +84,16 @@ FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
 
 void FloatingPanel::present() {
     const QRect saved = store_.extra(frameKey).toRect();
+    const std::optional<QRect> restored =
+        saved.isValid() ? placeOnScreen(QRect(saved.topLeft(), size())) : std::nullopt;
     const QScreen *primary = QGuiApplication::primaryScreen();
-    if (saved.isValid() && QGuiApplication::screenAt(saved.center()) != nullptr) {
-        setGeometry(saved.left(), saved.top(), panelWidth, height());
+    if (restored) {
+        move(restored->topLeft());
     } else if (primary != nullptr) {
         QRect frame(QPoint(), size());
         frame.moveCenter(primary->availableGeometry().center());
         move(frame.topLeft());
     }
-    show();
-    X11Desktop::showOnAllDesktops(this);
     bringToFront();
 }
 
@@ -64,12 +103,40 @@ void FloatingPanel::bringToFront() {
     activateWindow();
 }
 
+bool FloatingPanel::event(QEvent *event) {
+    // Window managers forget a window's desktop states when it is unmapped,
+    // and Qt replaces the native window while showing it when the on-top flag
+    // changed (the file dialog lowers the panel). So state them before the
+    // window is mapped, for the window manager to read, and again once it is,
+    // for the window that was really mapped.
+    if (event->type() == QEvent::Show) {
+        X11Desktop::showOnAllDesktops(this);
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                X11Desktop::showOnAllDesktops(this);
+        });
+    }
+    return QWidget::event(event);
+}
+
+void FloatingPanel::updateShape() {
+    if (compositor_.isActive()) {
+        clearMask();
+        return;
+    }
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+}
+
 void FloatingPanel::moveEvent(QMoveEvent *) {
     if (isVisible())
         saveTimer_.start();
 }
 
 void FloatingPanel::resizeEvent(QResizeEvent *) {
+    if (!compositor_.isActive())
+        updateShape();
     if (isVisible())
         saveTimer_.start();
 }

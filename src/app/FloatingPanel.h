@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CompositorWatch.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -22,14 +24,17 @@ public:
     ContentView *content() const { return content_; }
 
 protected:
+    bool event(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void saveFrame();
+    void updateShape();
 
     SettingsStore &store_;
     ContentView *content_;
     QTimer saveTimer_;
+    CompositorWatch compositor_;
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -52,13 +53,18 @@ void showOnAllDesktops(QWidget *window) {
     if (x11 == nullptr || x11->connection() == nullptr)
         return;
     xcb_connection_t *connection = x11->connection();
-    const auto id = static_cast<xcb_window_t>(window->winId());
+    // The platform window's id, not the widget's: Qt may have replaced the
+    // native window without telling the widget.
+    window->winId(); // creates it when there is none yet
+    const auto id = static_cast<xcb_window_t>(window->windowHandle()->winId());
     const xcb_window_t root = rootOf(connection, id);
     const xcb_atom_t netWmState = atom(connection, "_NET_WM_STATE");
     const xcb_atom_t netWmDesktop = atom(connection, "_NET_WM_DESKTOP");
-    const std::array<xcb_atom_t, 4> wanted{
-        atom(connection, "_NET_WM_STATE_STICKY"), atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-        atom(connection, "_NET_WM_STATE_SKIP_PAGER"), atom(connection, "_NET_WM_STATE_ABOVE")};
+    // Above others is Qt's to state, from the panel's on-top flag, which the
+    // file dialog lowers for a while.
+    const std::array<xcb_atom_t, 3> wanted{atom(connection, "_NET_WM_STATE_STICKY"),
+                                           atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                           atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
     constexpr uint32_t allDesktops = 0xFFFFFFFF;
 
     // A running window manager acts on requests...
