@@ -11,6 +11,7 @@
 #include "Theme.h"
 #include "WindowServices.h"
 
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -40,6 +41,7 @@ ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAs
             refresh();
     });
     refresh();
+    focusScreen();
 }
 
 ContentView::~ContentView() = default;
@@ -98,6 +100,7 @@ void ContentView::closeSettings() {
 void ContentView::refresh() {
     const double startedAt = store_.real(Keys::startedAt);
     const std::optional<double> salary = Earnings::parseAmount(store_.text(Keys::salary));
+    const Screen previous = screen_;
     screen_ = showingSettings_                      ? Screen::settings
               : startedAt > 0 && salary.has_value() ? Screen::counter
                                                     : Screen::setup;
@@ -121,7 +124,25 @@ void ContentView::refresh() {
     counter_->setVisible(screen_ == Screen::counter);
     if (settings_ != nullptr)
         settings_->setVisible(screen_ == Screen::settings);
+    if (screen_ != previous)
+        focusScreen();
     fitPanel(heightFor(currentGoal.has_value()));
+}
+
+void ContentView::focusScreen() {
+    // A hidden screen must not keep the keys: typing on the counter would
+    // otherwise edit the salary and Return restart the count.
+    switch (screen_) {
+    case Screen::setup:
+        setup_->salaryField()->setFocus(Qt::OtherFocusReason);
+        break;
+    case Screen::counter:
+        counter_->setFocus(Qt::OtherFocusReason);
+        break;
+    case Screen::settings:
+        settings_->setFocus(Qt::OtherFocusReason);
+        break;
+    }
 }
 
 void ContentView::fitPanel(double height) {

@@ -45,6 +45,7 @@ protected:
 
 private:
     void refresh();
+    void focusScreen();
     double heightFor(bool hasGoal) const;
     void fitPanel(double height);
 

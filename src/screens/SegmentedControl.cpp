@@ -12,6 +12,7 @@ QPushButton {
     border: 1px solid rgba(255, 255, 255, 30); padding: 3px 8px; font-size: 11px;
 }
 QPushButton:checked { background: rgba(255, 255, 255, 64); color: white; }
+QPushButton:focus { border-color: palette(highlight); }
 QPushButton[position="first"] { border-top-left-radius: 5px; border-bottom-left-radius: 5px; }
 QPushButton[position="last"] { border-top-right-radius: 5px; border-bottom-right-radius: 5px; }
 )";

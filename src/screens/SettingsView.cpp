@@ -3,6 +3,7 @@
 #include "BackButton.h"
 #include "ColorSwatch.h"
 #include "Currency.h"
+#include "CurrencyPicker.h"
 #include "Earnings.h"
 #include "EmojiChooser.h"
 #include "GoalPictureKind.h"
@@ -10,7 +11,6 @@
 #include "TextStyle.h"
 #include "ToggleSwitch.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -56,7 +56,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     : QWidget(parent)
     , store_(store)
     , close_(std::move(close))
-    , currency_(new QComboBox(this))
+    , currency_(new CurrencyPicker(this))
     , style_(new SegmentedControl(QStringLiteral("Show"), {QString(), QString()}, this))
     , goalSwitch_(new ToggleSwitch(QStringLiteral("Goal"), this))
     , amount_(field(QStringLiteral("How much to make"), this))
@@ -66,6 +66,9 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     , emojiChooser_(new EmojiChooser(Setting<QString>(store, Keys::goalEmoji), this))
     , imageChooser_(new ImageChooser(Setting<std::optional<QByteArray>>(store, Keys::goalImage),
                                      std::move(askForImage), this)) {
+    // Opened, the screen takes the keys, so Escape closes it whatever was
+    // clicked before; a click on its background takes them back.
+    setFocusPolicy(Qt::ClickFocus);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(12);

@@ -8,8 +8,8 @@
 #include <functional>
 
 class ColorSwatch;
+class CurrencyPicker;
 class EmojiChooser;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class SegmentedControl;
@@ -28,7 +28,7 @@ public:
     // The height the screen needs at its width; the panel is fitted to it.
     int naturalHeight() const;
 
-    QComboBox *currencyPicker() const { return currency_; }
+    CurrencyPicker *currencyPicker() const { return currency_; }
     SegmentedControl *stylePicker() const { return style_; }
     const QList<ColorSwatch *> &swatches() const { return swatches_; }
     ToggleSwitch *goalSwitch() const { return goalSwitch_; }
@@ -55,7 +55,7 @@ private:
 
     SettingsStore &store_;
     std::function<void()> close_;
-    QComboBox *currency_;
+    CurrencyPicker *currency_;
     SegmentedControl *style_;
     QList<ColorSwatch *> swatches_;
     ToggleSwitch *goalSwitch_;

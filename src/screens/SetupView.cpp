@@ -104,6 +104,7 @@ void SetupView::setColor(const QColor &color) {
         QStringLiteral("QPushButton { background: %1; color: black; border: none; border-radius: "
                        "6px; padding: 6px; font-weight: 600; }"
                        "QPushButton:pressed { background: %2; }"
+                       "QPushButton:focus { border: 2px solid palette(highlight); }"
                        "QPushButton:disabled { background: %3; color: rgba(0, 0, 0, 140); }")
             .arg(color.name(), color.darker(120).name(),
                  QColor::fromRgbF(color.redF() * 0.45f, color.greenF() * 0.45f,

@@ -15,9 +15,10 @@ void ToggleSwitch::paintEvent(QPaintEvent *) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const double radius = track.height() / 2;
-    painter.setPen(Qt::NoPen);
+    painter.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight), 1) : QPen(Qt::NoPen));
     painter.setBrush(isChecked() ? QColor(52, 199, 89) : QColor(255, 255, 255, 50));
     painter.drawRoundedRect(track, radius, radius);
+    painter.setPen(Qt::NoPen);
     const double knob = track.height() - 3;
     const double x = isChecked() ? track.right() - knob - 1.5 : track.left() + 1.5;
     painter.setBrush(QColor(245, 245, 245));

@@ -1,5 +1,6 @@
 #include "SettingsView.h"
 #include "ColorSwatch.h"
+#include "CurrencyPicker.h"
 #include "EmojiChooser.h"
 #include "GoalPictureKind.h"
 #include "QtPrinters.h"
