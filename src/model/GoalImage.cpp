@@ -1,6 +1,7 @@
 #include "GoalImage.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 
 #include <algorithm>
@@ -42,11 +43,19 @@ std::optional<QByteArray> thumbnailData(const QString &path) {
             .copy((image.width() - side) / 2, (image.height() - side) / 2, side, side);
     // Premultiplied scaling keeps transparent edges from bleeding colour;
     // straight ARGB32 makes the PNG an 8-bit RGBA one.
-    const QImage thumbnail =
+    const QImage scaled =
         square.scaled(thumbnailSide, thumbnailSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .convertToFormat(QImage::Format_ARGB32);
-    if (thumbnail.size() != QSize(thumbnailSide, thumbnailSide))
+    if (scaled.size() != QSize(thumbnailSide, thumbnailSide))
         return std::nullopt;
+    // Only the pixels, in sRGB: a copy of the bits leaves the source's colour
+    // profile and text (comments, dates, camera notes) behind.
+    QImage srgb = scaled;
+    if (srgb.colorSpace().isValid() && srgb.colorSpace() != QColorSpace::SRgb)
+        srgb.convertToColorSpace(QColorSpace::SRgb);
+    const QImage thumbnail =
+        QImage(srgb.constBits(), srgb.width(), srgb.height(), srgb.bytesPerLine(), srgb.format())
+            .copy();
 
     QByteArray png;
     QBuffer buffer(&png);

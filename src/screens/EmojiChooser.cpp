@@ -11,6 +11,7 @@ namespace {
 const char *const presetStyle = R"(
 QToolButton { border: none; border-radius: 5px; background: transparent; font-size: 14px; }
 QToolButton:checked { background: rgba(255, 255, 255, 46); }
+QToolButton:focus { border: 1px solid palette(highlight); }
 )";
 
 } // namespace
@@ -52,8 +53,7 @@ EmojiChooser::EmojiChooser(Setting<QString> emoji, QWidget *parent)
     field_->setAccessibleName(QStringLiteral("Any emoji"));
     field_->setAlignment(Qt::AlignCenter);
     field_->setFixedWidth(44);
-    field_->setToolTip(QStringLiteral(
-        "Type or paste any emoji. Press Control-Command-Space to open the emoji picker."));
+    field_->setToolTip(QStringLiteral("Type or paste one emoji"));
     row->addWidget(field_);
 
     connect(field_, &QLineEdit::textEdited, this, [this](const QString &text) {

@@ -4,7 +4,9 @@
 #include "TextStyle.h"
 #include "WindowServices.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
@@ -61,11 +63,14 @@ std::optional<QString> ImageChooser::askWithFileDialog(QWidget *parent) {
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     const QString filter = QStringLiteral("Images (%1)").arg(patterns.join(u' '));
+    // A folder that does not exist would be taken as a file name to type over.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
     QString chosen;
     WindowServices::current().runBelowOthers(parent, [&] {
-        chosen = QFileDialog::getOpenFileName(
-            parent, QStringLiteral("Choose a Picture"),
-            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), filter);
+        chosen = QFileDialog::getOpenFileName(parent, QStringLiteral("Choose a Picture"), folder,
+                                              filter);
     });
     if (chosen.isEmpty())
         return std::nullopt;

@@ -2,6 +2,7 @@
 #include "ImageBytes.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
@@ -146,6 +147,22 @@ TEST(GoalImage, turnsExifRotatedPhotosUpright) {
     EXPECT_LT(qBlue(thumbnail.pixel(64, 5)), 60);
     EXPECT_GT(qBlue(thumbnail.pixel(64, 122)), 200);
     EXPECT_LT(qRed(thumbnail.pixel(64, 122)), 60);
+}
+
+TEST(GoalImage, storesOnlyThePixelsInSrgb) {
+    // A wide-gamut picture with a comment, as cameras and editors write them.
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 40, 40));
+    picture.setColorSpace(QColorSpace::DisplayP3);
+    picture.setText(QStringLiteral("Comment"), QStringLiteral("taken at home"));
+    const Files files;
+    const std::optional<QByteArray> png =
+        GoalImage::thumbnailData(files.save("wide.png", picture, "PNG"));
+    ASSERT_TRUE(png.has_value());
+    for (const char *type : {"iCCP", "sRGB", "gAMA", "cHRM", "tEXt", "zTXt", "iTXt"})
+        EXPECT_FALSE(png->contains(type)) << type;
+    // Display P3's red is redder than sRGB can say: converted, it stays red.
+    EXPECT_GT(qRed(decoded(png).pixel(32, 32)), 200);
 }
 
 TEST(GoalImage, decodesStoredBytesOrGivesANullImage) {
