@@ -8,25 +8,41 @@
 #include "SevenSegmentDisplay.h"
 #include "TextStyle.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr double period = CounterView::tickMilliseconds / 1000.0;
+// The elapsed time's seconds change this often, so no wake-up is further away.
+constexpr int ticksPerSecond = 1000 / CounterView::tickMilliseconds;
 
-// The latest schedule entry start + k * period that is not after now.
-double scheduleEntry(double start, double now) {
-    if (!(now > start))
-        return now;
-    double entry = start + std::floor((now - start) / period) * period;
-    if (entry > now) // rounding of the multiplication
-        entry -= period;
-    return entry;
+double entryAt(double start, double index) {
+    return start + index * period;
+}
+
+// The index k of the latest schedule entry start + k * period not after now
+// (negative before the start, where the screen shows the start).
+double scheduleIndex(double start, double now) {
+    double index = std::floor((now - start) / period);
+    if (entryAt(start, index) > now) // rounding of the multiplication
+        index -= 1;
+    return index;
+}
+
+// The widest of the ten digits in a font, for labels that must not resize.
+QChar widestDigit(const QFontMetricsF &metrics) {
+    QChar widest = u'0';
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
+            widest = QChar(digit);
+    return widest;
 }
 
 } // namespace
@@ -63,7 +79,7 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
     goalRow_->hide();
 
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(tickMilliseconds);
+    timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &CounterView::tick);
 }
 
@@ -80,19 +96,65 @@ void CounterView::setInputs(const Inputs &inputs) {
 }
 
 void CounterView::tick() {
-    showMoment(scheduleEntry(inputs_.start, clock_()));
+    const double now = clock_();
+    const double index = scheduleIndex(inputs_.start, now);
+    const Look look = lookAt(entryAt(inputs_.start, index));
+    present(look);
+    if (isVisible())
+        armAfter(index, look, now);
+}
+
+void CounterView::armAfter(double index, const Look &shown, double now) {
+    // The wall clock is read afresh at every wake-up, so a jump of it (a
+    // resume, a time change) is caught up at the next one, a second at most.
+    double ahead = 1;
+    for (; ahead < ticksPerSecond; ++ahead)
+        if (!lookAt(entryAt(inputs_.start, index + ahead)).showsTheSameAs(shown))
+            break;
+    nextWake_ = entryAt(inputs_.start, index + ahead);
+    // Never early: a wake-up before the moment would show the same again.
+    const double milliseconds = std::ceil((nextWake_ - now) * 1000);
+    timer_.start(static_cast<int>(std::clamp(milliseconds, 0.0, 1000.0)));
+}
+
+CounterView::Look CounterView::lookAt(double moment) const {
+    const double elapsed = Earnings::elapsed(inputs_.start, moment);
+    const double earned = inputs_.perSecond * elapsed;
+    Look look{
+        earned, LocaleServices::formatCounterAmount(earned), Earnings::formatElapsed(elapsed), {}};
+    if (inputs_.goal)
+        look.goal = goalRow_->lookFor(earned);
+    return look;
 }
 
 void CounterView::showMoment(double now) {
-    const double elapsed = Earnings::elapsed(inputs_.start, now);
-    const double earned = inputs_.perSecond * elapsed;
+    present(lookAt(now));
+}
+
+void CounterView::present(const Look &look) {
     // Each setter below does nothing when its text is unchanged.
-    display_->setText(LocaleServices::formatCounterAmount(earned));
-    const QString elapsedText = Earnings::formatElapsed(elapsed);
-    if (elapsed_->text() != elapsedText)
-        elapsed_->setText(elapsedText);
+    display_->setText(look.amount);
+    showElapsed(look.elapsed);
     if (inputs_.goal)
-        goalRow_->setEarned(earned);
+        goalRow_->setEarned(look.earned);
+}
+
+void CounterView::showElapsed(const QString &text) {
+    if (elapsed_->text() == text)
+        return;
+    if (elapsed_->text().size() != text.size()) {
+        // Sized for the widest digits, so that a new time never changes the
+        // label's size and costs no layout pass; only a new digit (ten hours) does.
+        const QFontMetricsF metrics(elapsed_->font());
+        QString widest = text;
+        const QChar digit = widestDigit(metrics);
+        for (QChar &c : widest)
+            if (c.isDigit())
+                c = digit;
+        elapsed_->setFixedSize(static_cast<int>(std::ceil(metrics.horizontalAdvance(widest))) + 1,
+                               elapsed_->sizeHint().height());
+    }
+    elapsed_->setText(text);
 }
 
 QString CounterView::amountText() const {
@@ -105,7 +167,6 @@ QString CounterView::elapsedText() const {
 
 void CounterView::showEvent(QShowEvent *) {
     tick();
-    timer_.start();
 }
 
 void CounterView::hideEvent(QHideEvent *) {

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "Goal.h"
+#include "GoalRow.h"
 
 #include <QColor>
 #include <QTimer>
@@ -10,14 +11,14 @@
 #include <functional>
 #include <optional>
 
-class GoalRow;
 class QLabel;
 class QVBoxLayout;
 class SevenSegmentDisplay;
 
 // The running counter: elapsed time in the header, the amount on the
 // seven-segment display, and the goal's progress beneath when there is a goal.
-// Ticks twenty times a second while shown; repaints only what changed.
+// Its moments are start + k x 0.05 s; while shown it wakes only at the next
+// moment at which something shown changes, and repaints only what changed.
 class CounterView : public QWidget {
     Q_OBJECT
 
@@ -39,13 +40,16 @@ public:
 
     // Shows the screen as of `now`: the schedule's entry date.
     void showMoment(double now);
-    // One timer tick: the latest schedule entry (start + k x 0.05 s) not after
-    // the clock's now.
+    // One wake-up: shows the latest schedule entry (start + k x 0.05 s) not
+    // after the clock's now and, while shown, arms the timer for the next
+    // entry that shows something else (at most a second ahead).
     void tick();
 
     QString amountText() const;
     QString elapsedText() const;
     bool isTicking() const { return timer_.isActive(); }
+    // The schedule moment the timer is armed for.
+    double nextWake() const { return nextWake_; }
     SevenSegmentDisplay *display() const { return display_; }
     GoalRow *goalRow() const { return goalRow_; }
 
@@ -54,9 +58,26 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // Everything the screen shows at one moment, and the amount behind it.
+    struct Look {
+        double earned = 0;
+        QString amount;
+        QString elapsed;
+        GoalRow::Look goal;
+        bool showsTheSameAs(const Look &other) const {
+            return amount == other.amount && elapsed == other.elapsed && goal == other.goal;
+        }
+    };
+
+    Look lookAt(double moment) const;
+    void present(const Look &look);
+    void showElapsed(const QString &text);
+    void armAfter(double entryIndex, const Look &shown, double now);
+
     Clock clock_;
     Inputs inputs_;
     QTimer timer_;
+    double nextWake_ = 0;
     QLabel *elapsed_;
     SevenSegmentDisplay *display_;
     GoalRow *goalRow_;

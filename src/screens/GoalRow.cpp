@@ -53,16 +53,22 @@ double GoalRow::pictureRoom(const Goal::Picture &picture) {
     return 0;
 }
 
-int GoalRow::fillPixels() const {
-    const auto fill = progress_.fillWidth(trackWidth());
+int GoalRow::fillPixels(const GoalProgress &progress) const {
+    const auto fill = progress.fillWidth(trackWidth());
     return fill ? static_cast<int>(std::lround(*fill * devicePixelRatioF())) : 0;
+}
+
+GoalRow::Look GoalRow::lookFor(double earned) const {
+    GoalProgress progress = GoalProgress::of(goal_.amount, earned);
+    const int pixels = fillPixels(progress);
+    return Look{std::move(progress.text), pixels};
 }
 
 void GoalRow::refresh() {
     GoalProgress next = GoalProgress::of(goal_.amount, earned_);
     const bool textChanged = next.text != progress_.text;
     progress_ = std::move(next);
-    const int pixels = fillPixels();
+    const int pixels = fillPixels(progress_);
     if (!textChanged && pixels == shownFillPixels_)
         return;
     shownFillPixels_ = pixels;
@@ -72,7 +78,7 @@ void GoalRow::refresh() {
 }
 
 void GoalRow::resizeEvent(QResizeEvent *) {
-    shownFillPixels_ = fillPixels();
+    shownFillPixels_ = fillPixels(progress_);
 }
 
 void GoalRow::paintEvent(QPaintEvent *) {

@@ -16,9 +16,18 @@ class GoalRow : public QWidget {
 public:
     explicit GoalRow(QWidget *parent = nullptr);
 
+    // What the row shows for an amount earned: the progress text and the
+    // bar's fill in device pixels. Equal looks paint the same.
+    struct Look {
+        QString text;
+        int fillPixels = 0;
+        bool operator==(const Look &) const = default;
+    };
+
     void setGoal(const Goal &goal);
     void setColor(const QColor &color);
     void setEarned(double earned);
+    Look lookFor(double earned) const;
 
     const GoalProgress &progress() const { return progress_; }
     // Where the text column starts and how wide the bar's track is.
@@ -34,7 +43,7 @@ protected:
 private:
     static double pictureRoom(const Goal::Picture &picture);
     void refresh();
-    int fillPixels() const;
+    int fillPixels(const GoalProgress &progress) const;
 
     Goal goal_;
     QColor color_ = Qt::green;
