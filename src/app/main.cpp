@@ -51,6 +51,10 @@ int main(int argc, char **argv) {
     // CPU time measured under Xvfb).
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Qt's own event loop wakes for less than GLib's: 7-9 % of the counting
+    // CPU time under Xvfb. Nothing here needs GLib's main loop.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Paytick"));
     QApplication::setApplicationName(QStringLiteral("Paytick"));
