@@ -26,7 +26,25 @@ SevenSegmentDisplay::SevenSegmentDisplay(QWidget *parent)
     : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    listening_ = QAccessible::isActive();
+    QAccessible::installActivationObserver(this);
     inputsChanged();
+}
+
+SevenSegmentDisplay::~SevenSegmentDisplay() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void SevenSegmentDisplay::nameForAccessibility() {
+    // Each new name is an event for assistive technology; with none listening
+    // it is work for nothing on every change of the counter.
+    if (listening_)
+        setAccessibleName(prefix_ + u' ' + text_);
+}
+
+void SevenSegmentDisplay::accessibilityActiveChanged(bool active) {
+    listening_ = active;
+    nameForAccessibility();
 }
 
 void SevenSegmentDisplay::setText(const QString &text) {
@@ -35,7 +53,7 @@ void SevenSegmentDisplay::setText(const QString &text) {
     const DisplayGeometry before = currentLayout();
     text_ = text;
     layout_.reset();
-    setAccessibleName(prefix_ + u' ' + text_);
+    nameForAccessibility();
     update(changedArea(before, currentLayout()));
 }
 
@@ -97,7 +115,7 @@ const DisplayGeometry &SevenSegmentDisplay::currentLayout() {
 
 void SevenSegmentDisplay::inputsChanged() {
     layout_.reset();
-    setAccessibleName(prefix_ + u' ' + text_);
+    nameForAccessibility();
     update();
 }
 

@@ -4,6 +4,7 @@
 #include "GlyphSprite.h"
 #include "SegmentFont.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QHash>
 #include <QPainterPath>
@@ -15,12 +16,15 @@
 // One line of text as glowing LED digits: lit segments in the colour, unlit
 // ones as faint ghosts, the last digits optionally dimmed, and a label in
 // ordinary type on the digits' baseline. It takes whatever space it is given
-// and repaints only when one of its inputs changes.
-class SevenSegmentDisplay : public QWidget {
+// and repaints only when one of its inputs changes. Its accessible name (the
+// label, a space, the text) follows the text while assistive technology
+// listens, and is brought up to date when it starts to.
+class SevenSegmentDisplay : public QWidget, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
     explicit SevenSegmentDisplay(QWidget *parent = nullptr);
+    ~SevenSegmentDisplay() override;
 
     static std::optional<SegmentFont::Segments> litSegments(QStringView character) {
         return SegmentFont::litSegments(character);
@@ -50,6 +54,8 @@ protected:
 
 private:
     void inputsChanged();
+    void nameForAccessibility();
+    void accessibilityActiveChanged(bool active) override;
     void paintLayout(QPainter &painter, const DisplayGeometry &g);
     QRect changedArea(const DisplayGeometry &before, const DisplayGeometry &after) const;
     const GlyphSprite &sprite(const QString &key, double unit, double ratio,
@@ -60,6 +66,7 @@ private:
     QColor color_ = Qt::green;
     QString prefix_;
     qint64 dimmedTrailingDigits_ = 0;
+    bool listening_ = false; // assistive technology is
 
     // The label at size 100 with its baseline at the origin, and its advance.
     QPainterPath labelPath_;

@@ -118,13 +118,17 @@ TEST_F(Painted, drawsTheLabelOnTheBaselineInTheColour) {
     expectColour(image, g.labelBaseline + QPointF(0.2 * g.unit, -0.3 * g.unit), green);
 }
 
-TEST(SevenSegmentDisplayWidget, namesItselfForAccessibility) {
+TEST(SevenSegmentDisplayWidget, namesItselfForAccessibilityWhileItListens) {
+    ASSERT_FALSE(QAccessible::isActive());
     SevenSegmentDisplay display;
     display.setPrefix(QStringLiteral("$"));
     display.setText(QStringLiteral("12.3456"));
+    EXPECT_EQ(display.accessibleName(), QString()) << "no events while nobody listens";
+    QAccessible::setActive(true); // a screen reader starts
     EXPECT_EQ(display.accessibleName(), QStringLiteral("$ 12.3456"));
     display.setPrefix(QString());
     EXPECT_EQ(display.accessibleName(), QStringLiteral(" 12.3456"));
+    QAccessible::setActive(false);
 }
 
 TEST(SevenSegmentDisplayWidget, repaintsOnlyWhenAnInputChanges) {

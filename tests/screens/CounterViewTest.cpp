@@ -14,9 +14,10 @@
 
 namespace {
 
-// Counts the paints of a widget and its children.
+// Counts the paints and layout passes of a widget and its children.
 struct PaintCounter : QObject {
     int paints = 0;
+    int layouts = 0;
     void watch(QWidget *widget) {
         widget->installEventFilter(this);
         for (QWidget *child : widget->findChildren<QWidget *>())
@@ -24,6 +25,7 @@ struct PaintCounter : QObject {
     }
     bool eventFilter(QObject *, QEvent *event) override {
         paints += event->type() == QEvent::Paint;
+        layouts += event->type() == QEvent::LayoutRequest;
         return false;
     }
 };
@@ -120,6 +122,23 @@ TEST_F(Counter, repaintsNothingWhenNoShownTextChanged) {
     view.tick();
     QApplication::processEvents();
     EXPECT_GT(counter.paints, 0);
+}
+
+TEST_F(Counter, showsANewSecondWithoutALayoutPass) {
+    view.setInputs(inputs(now, 0.0001));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    PaintCounter counter;
+    counter.watch(&view);
+    for (int second = 0; second < 3; ++second) {
+        now += 1;
+        view.tick();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(view.elapsedText(), "0:00:03");
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_EQ(counter.layouts, 0);
 }
 
 TEST_F(Counter, ticksOnlyWhileShown) {
