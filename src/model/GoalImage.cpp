@@ -17,6 +17,10 @@ bool withinLimit(QSize size) {
     return bytes <= qint64(allocationLimitMegabytes) * 1024 * 1024;
 }
 
+// Stored thumbnails are 128 x 128; bytes that claim far more came from
+// somewhere else and are refused before anything is decoded.
+constexpr int storedSideLimit = 512;
+
 QImage read(QImageReader &reader) {
     reader.setAllocationLimit(allocationLimitMegabytes);
     reader.setAutoTransform(true); // EXIF orientation: photos come out upright
@@ -65,13 +69,23 @@ std::optional<QByteArray> thumbnailData(const QString &path) {
 }
 
 QImage decode(const QByteArray &bytes) {
+    // Every change of any setting asks again; the bytes rarely change.
+    static QByteArray lastBytes;
+    static QImage lastImage;
     if (bytes.isEmpty())
         return QImage();
+    if (bytes == lastBytes)
+        return lastImage;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    return read(reader);
+    const QSize declared = reader.size();
+    const bool plausible = declared.isValid() && declared.width() <= storedSideLimit &&
+                           declared.height() <= storedSideLimit;
+    lastImage = plausible ? read(reader) : QImage();
+    lastBytes = bytes;
+    return lastImage;
 }
 
 } // namespace GoalImage

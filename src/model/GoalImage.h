@@ -16,7 +16,9 @@ inline constexpr int thumbnailSide = 128;
 // unreadable, or larger than decoding allows).
 std::optional<QByteArray> thumbnailData(const QString &path);
 
-// Stored thumbnail bytes decoded for showing; a null image when they do not decode.
+// Stored thumbnail bytes decoded for showing; a null image when they do not
+// decode or declare more than a thumbnail's size (up to 512 x 512 is taken).
+// The last bytes decoded are remembered: asking again costs a comparison.
 QImage decode(const QByteArray &bytes);
 
 } // namespace GoalImage

@@ -169,4 +169,19 @@ TEST(GoalImage, decodesStoredBytesOrGivesANullImage) {
     EXPECT_TRUE(GoalImage::decode(QByteArray()).isNull());
     EXPECT_TRUE(GoalImage::decode(QByteArray("garbage")).isNull());
     EXPECT_TRUE(GoalImage::decode(pngClaiming(60000, 60000)).isNull());
+    QImage thumbnail(128, 128, QImage::Format_ARGB32);
+    thumbnail.fill(Qt::red);
+    EXPECT_EQ(GoalImage::decode(encoded(thumbnail)).size(), QSize(128, 128));
+}
+
+TEST(GoalImage, refusesStoredBytesThatClaimMoreThanAThumbnail) {
+    // A 29-byte GIF whose header claims 65281 x 1023: decoding it would take
+    // a second and hundreds of megabytes at every change of any setting.
+    const QByteArray gif =
+        QByteArray("GIF89a\x01\xff\xff\x03\x00\x00\x00", 13) +
+        QByteArray("\x2c\x00\x00\x00\x00\x01\xff\xff\x03\x00\x02\x02\x44\x01\x00\x3b", 16);
+    EXPECT_TRUE(GoalImage::decode(gif).isNull());
+    QImage large(600, 100, QImage::Format_ARGB32);
+    large.fill(Qt::blue);
+    EXPECT_TRUE(GoalImage::decode(encoded(large)).isNull());
 }
