@@ -1,13 +1,13 @@
 #include "ContentView.h"
 #include "DarkLook.h"
 #include "FloatingPanel.h"
+#include "RuntimeFolder.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>
@@ -59,8 +59,12 @@ int main(int argc, char **argv) {
     QApplication::setOrganizationName(QStringLiteral("Paytick"));
     QApplication::setApplicationName(QStringLiteral("Paytick"));
 
-    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
-    if (!instance.claim())
+    const std::optional<QString> runtime = RuntimeFolder::find();
+    SingleInstance instance(runtime.value_or(QString()));
+    if (!runtime)
+        std::fprintf(stderr, "Paytick: found no private folder for its lock, so starting it again "
+                             "will open a second panel.\n");
+    else if (!instance.claim())
         return 0;
 
     DarkLook::apply(application);

@@ -1,12 +1,14 @@
 #include "ContentView.h"
 #include "FakeWindowServices.h"
 #include "FloatingPanel.h"
+#include "RuntimeFolder.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "TempSettings.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -51,6 +53,31 @@ TEST(FloatingPanel, comesBackWhereItWasLeftOrCentredWhenThatScreenIsGone) {
         panel.present();
         EXPECT_EQ(panel.geometry().center(), free.center());
     }
+}
+
+TEST(RuntimeFolder, takesTheSessionFolderOnlyWhenItIsPrivate) {
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+    QTemporaryDir session;
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(session.path()));
+    QFile::setPermissions(session.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(RuntimeFolder::find(), session.path());
+
+    // Open to others (or made by someone else first): Paytick's own folder.
+    const QString own = cache.path() + QStringLiteral("/Paytick/run");
+    QFile::setPermissions(session.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+    EXPECT_EQ(RuntimeFolder::find(), own);
+    EXPECT_TRUE(RuntimeFolder::isPrivate(own));
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(RuntimeFolder::find(), own);
+
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("XDG_CACHE_HOME", savedCache);
+    if (savedCache.isNull())
+        qunsetenv("XDG_CACHE_HOME");
 }
 
 TEST(SingleInstance, letsOneRunAndAsksItToComeForward) {

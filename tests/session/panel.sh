@@ -57,6 +57,19 @@ check "SIGTERM quits cleanly" 'test "$quit_status" -eq 0'
 start_app
 check "the panel returns where it was left" 'test "$(position)" = "$moved"'
 
+# A runtime folder someone else could have made (open to others) is not used:
+# the panel still starts, and a second start still finds it.
+quit_app
+shared=$work/shared-run
+mkdir -m 755 "$shared"
+chown nobody "$shared" 2>/dev/null # as root: truly another user's
+XDG_RUNTIME_DIR=$shared start_app
+check "the panel starts beside a runtime folder open to others" 'test -n "$(app_window)"'
+XDG_RUNTIME_DIR=$shared timeout 10 "$binary" >>"$work/app.log" 2>&1
+check "a second start still steps aside" 'test "$(xdotool search --onlyvisible --name "^Paytick$" | wc -l)" -eq 1'
+check "nothing is left in the open folder" 'test -z "$(ls -A "$shared")"'
+check "nothing is left in the current folder" '! ls paytick.lock paytick.socket 2>/dev/null'
+
 # A place saved partly off the screen is brought fully onto it.
 quit_app
 write_settings "[MainPanel]" "frame=@Rect(1100 700 320 132)"
