@@ -1,16 +1,24 @@
 #include "SettingsStore.h"
 
+#include "IniText.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QRect>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUtf8StringView>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -30,15 +38,35 @@ bool syncPath(const QString &path, int flags) {
     return synced;
 }
 
-// QSettings keeps files it has seen in a process-wide cache keyed by path, so
-// every read and write goes through a fresh, uniquely named file.
-QVariantMap readIni(const QString &path, bool *formatError) {
-    QVariantMap values;
-    QSettings settings(path, QSettings::IniFormat);
-    *formatError = settings.status() == QSettings::FormatError;
-    for (const QString &key : settings.allKeys())
-        values.insert(key, settings.value(key));
-    return values;
+const QString frameKey = QStringLiteral("MainPanel/frame");
+constexpr int keptBadCopies = 5;
+
+// Whether a value read from the file is one Paytick owns, in a form it writes.
+bool isOwned(const QString &key, const QVariant &value) {
+    if (key == frameKey)
+        return value.typeId() == QMetaType::QRect;
+    const KeyDefinition *definition = Keys::find(key);
+    if (definition == nullptr)
+        return false;
+    return value.typeId() ==
+           (definition->type == StoredType::bytes ? QMetaType::QByteArray : QMetaType::QString);
+}
+
+// Where a write must land: the target of a link (dotfile managers link the
+// file), so the link stays a link.
+QString writtenPath(const QString &path) {
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+// A temporary file of ours names the process that made it: "NAME.PID-XXXXXX".
+QRegularExpression temporaryName(const QString &fileName) {
+    return QRegularExpression(
+        QStringLiteral("^%1\\.(\\d+)-[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(fileName)));
+}
+
+bool processIsAlive(qint64 pid) {
+    return pid > 0 && pid <= INT_MAX && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
 } // namespace
@@ -55,21 +83,43 @@ SettingsStore::SettingsStore(const QString &filePath, QObject *parent)
 }
 
 void SettingsStore::load() {
+    removeStaleTemporaries();
     QFile file(filePath_);
     if (!file.exists())
         return;
     // Until a copy is kept, a file we cannot make sense of is never replaced.
-    unreadableFile_ = true;
+    copyBeforeReplacing_ = true;
     if (file.size() > maxFileSize || !file.open(QIODevice::ReadOnly))
         return;
     const QByteArray content = file.readAll();
-    // Parsed from a private copy when one can be made (see readIni).
-    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/paytick-read-XXXXXX.conf"));
-    const bool copied = copy.open() && copy.write(content) == content.size() && copy.flush();
-    bool formatError = false;
-    values_ = readIni(copied ? copy.fileName() : filePath_, &formatError);
-    unreadableFile_ =
-        formatError || content.contains('\0') || !QUtf8StringView(content).isValidUtf8();
+    if (content.contains('\0') || !QUtf8StringView(content).isValidUtf8())
+        return;
+    const std::optional<IniText::Reading> reading = IniText::read(content);
+    if (!reading)
+        return;
+    // Only what Paytick owns is kept, and so written back; anything else stays
+    // in the copy made before the first write.
+    bool leftOut = reading->leftSomethingOut;
+    for (auto it = reading->values.cbegin(); it != reading->values.cend(); ++it) {
+        if (isOwned(it.key(), it.value()))
+            values_.insert(it.key(), it.value());
+        else
+            leftOut = true;
+    }
+    copyBeforeReplacing_ = leftOut;
+}
+
+void SettingsStore::removeStaleTemporaries() const {
+    // Left behind by a Paytick killed while writing.
+    const QFileInfo target(writtenPath(filePath_));
+    const QRegularExpression pattern = temporaryName(target.fileName());
+    const QDir folder = target.dir();
+    for (const QString &name :
+         folder.entryList({target.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (match.hasMatch() && !processIsAlive(match.captured(1).toLongLong()))
+            QFile::remove(folder.filePath(name));
+    }
 }
 
 QString SettingsStore::text(QLatin1StringView key) const {
@@ -153,7 +203,7 @@ void SettingsStore::store(const QString &key, const QVariant &value) {
 }
 
 bool SettingsStore::persist() {
-    const QFileInfo target(filePath_);
+    const QFileInfo target(writtenPath(filePath_));
     QDir folder = target.dir();
     if (!folder.exists()) {
         if (!folder.mkpath(QStringLiteral(".")))
@@ -162,40 +212,52 @@ bool SettingsStore::persist() {
         QFile::setPermissions(folder.absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    if (unreadableFile_ && !keepCopyOfUnreadableFile())
+    if (copyBeforeReplacing_ && !keepCopyOfFile())
         return false;
 
-    QTemporaryFile next(folder.filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    QTemporaryFile next(folder.filePath(target.fileName() + u'.' +
+                                        QString::number(QCoreApplication::applicationPid()) +
+                                        QStringLiteral("-XXXXXX")));
     next.setAutoRemove(true);
     if (!next.open()) // created 0600
         return false;
+    const QByteArray content = IniText::write(values_);
+    if (next.write(content) != content.size() || !next.flush())
+        return false;
     next.close();
-    {
-        QSettings out(next.fileName(), QSettings::IniFormat);
-        for (auto it = values_.cbegin(); it != values_.cend(); ++it)
-            out.setValue(it.key(), it.value());
-        out.sync();
-        if (out.status() != QSettings::NoError)
-            return false;
-    }
     QFile::setPermissions(next.fileName(), QFile::ReadOwner | QFile::WriteOwner);
     // Data on disk before the rename, the rename on disk before we return.
     if (!syncPath(next.fileName(), O_RDONLY))
         return false;
     if (::rename(QFile::encodeName(next.fileName()).constData(),
-                 QFile::encodeName(filePath_).constData()) != 0)
+                 QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         return false;
     next.setAutoRemove(false);
     syncPath(folder.absolutePath(), O_RDONLY | O_DIRECTORY);
     return true;
 }
 
-bool SettingsStore::keepCopyOfUnreadableFile() {
-    const QString backup = filePath_ + QStringLiteral(".bad");
-    QFile::remove(backup);
-    if (!QFile::copy(filePath_, backup))
+bool SettingsStore::keepCopyOfFile() {
+    // Numbered copies, never overwritten: NAME.bad.1, NAME.bad.2, ...; the
+    // oldest beyond the last five go.
+    const QFileInfo target(writtenPath(filePath_));
+    const QDir folder = target.dir();
+    const QString stem = target.fileName() + QStringLiteral(".bad.");
+    QList<int> numbers;
+    for (const QString &name : folder.entryList({stem + u'*'}, QDir::Files | QDir::Hidden)) {
+        bool ok = false;
+        const int number = name.sliced(stem.size()).toInt(&ok);
+        if (ok && number > 0)
+            numbers.append(number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    const int next = numbers.isEmpty() ? 1 : numbers.back() + 1;
+    if (!QFile::copy(target.absoluteFilePath(), folder.filePath(stem + QString::number(next))))
         return false;
-    unreadableFile_ = false;
+    numbers.append(next);
+    for (qsizetype i = 0; i + keptBadCopies < numbers.size(); ++i)
+        QFile::remove(folder.filePath(stem + QString::number(numbers[i])));
+    copyBeforeReplacing_ = false;
     return true;
 }
 

@@ -63,15 +63,16 @@ signals:
 
 private:
     void load();
+    void removeStaleTemporaries() const;
     void store(const QString &key, const QVariant &value);
     bool persist();
-    bool keepCopyOfUnreadableFile();
+    bool keepCopyOfFile();
     void reportFailure(const QString &what);
 
     QString filePath_;
     QVariantMap values_;
     bool persistent_ = true;
-    bool unreadableFile_ = false;
+    bool copyBeforeReplacing_ = false;
 };
 
 template <typename T> T SettingsStore::get(QLatin1StringView key) const {

@@ -8,9 +8,10 @@
 #include "Setting.h"
 #include "TempSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPoint>
+#include <QRect>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -68,7 +69,7 @@ TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
         store.setText(Keys::goalEmoji,
                       QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"));
         store.setBytes(Keys::goalImage, image);
-        store.setExtra(QStringLiteral("MainPanel/position"), QPoint(10, 20));
+        store.setExtra(QStringLiteral("MainPanel/frame"), QRect(10, 20, 320, 132));
     }
     const SettingsStore second(temp.path());
     EXPECT_EQ(second.text(Keys::salary), " 5 000,50 ");
@@ -79,7 +80,7 @@ TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
     EXPECT_EQ(second.text(Keys::goalEmoji),
               QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"));
     EXPECT_EQ(second.bytes(Keys::goalImage), image);
-    EXPECT_EQ(second.extra(QStringLiteral("MainPanel/position")).toPoint(), QPoint(10, 20));
+    EXPECT_EQ(second.extra(QStringLiteral("MainPanel/frame")).toRect(), QRect(10, 20, 320, 132));
 }
 
 TEST(SettingsStore, announcesEachRealChangeOnce) {
@@ -146,7 +147,7 @@ TEST(SettingsStore, survivesGarbageAndKeepsACopyBeforeReplacingIt) {
         EXPECT_EQ(store.choice<PayPeriod>(Keys::period), PayPeriod::monthly);
         store.setText(Keys::salary, QStringLiteral("42"));
         EXPECT_EQ(SettingsStore(temp.path()).text(Keys::salary), "42");
-        QFile backup(temp.path() + QStringLiteral(".bad"));
+        QFile backup(temp.path() + QStringLiteral(".bad.1"));
         if (backup.open(QIODevice::ReadOnly))
             EXPECT_EQ(backup.readAll(), content);
         else
@@ -176,4 +177,78 @@ TEST(SettingsStore, keepsWorkingInMemoryWhenTheFileCannotBeWritten) {
     EXPECT_FALSE(store.isPersistent());
     EXPECT_EQ(spy.count(), 2);
     EXPECT_EQ(temp.readFile(), "[General]\nsalary=1\n");
+}
+
+TEST(SettingsStore, neverLetsAValueInAnotherFormSteerItAndKeepsTheFileAside) {
+    // Forms QSettings would decode with QDataStream: an int that a later write
+    // would turn into the plain text "41", a list nested 30,000 deep, and a
+    // list claiming four billion entries.
+    const QByteArray nested = "@Variant(" + QByteArray(30000 * 4, 'x') + ")";
+    const QByteArray hostile[] = {
+        "startedAt=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0))", // the int 41
+        "junk=" + nested,
+        "junk=@Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xff)",
+        "startedAt=41, 42",
+        "[Other]\nstartedAt=41",
+    };
+    for (const QByteArray &line : hostile) {
+        TempSettings temp;
+        const QByteArray content = "[General]\nsalary=5000\n" + line + "\n";
+        temp.writeFile(content);
+        {
+            SettingsStore store(temp.path());
+            EXPECT_EQ(store.text(Keys::salary), "5000") << line.left(40).constData();
+            EXPECT_EQ(store.real(Keys::startedAt), 0.0);
+            store.setText(Keys::goalText, QStringLiteral("bike"));
+        }
+        EXPECT_EQ(SettingsStore(temp.path()).real(Keys::startedAt), 0.0) << "still not counting";
+        EXPECT_FALSE(temp.readFile().contains("junk")) << "only Paytick's own keys are written";
+        QFile copy(temp.path() + QStringLiteral(".bad.1"));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), content);
+    }
+}
+
+TEST(SettingsStore, keepsTheLastFiveCopiesOfFilesItCouldNotUse) {
+    TempSettings temp;
+    for (int i = 1; i <= 7; ++i) {
+        temp.writeFile("[General]\nsalary=" + QByteArray::number(i) + "\nforeign=yes\n");
+        SettingsStore(temp.path()).setText(Keys::goalText, QStringLiteral("x"));
+    }
+    const QDir folder = QFileInfo(temp.path()).dir();
+    EXPECT_EQ(folder.entryList({QStringLiteral("Paytick.conf.bad.*")}, QDir::Files, QDir::Name),
+              (QStringList{"Paytick.conf.bad.3", "Paytick.conf.bad.4", "Paytick.conf.bad.5",
+                           "Paytick.conf.bad.6", "Paytick.conf.bad.7"}));
+    QFile newest(folder.filePath(QStringLiteral("Paytick.conf.bad.7")));
+    ASSERT_TRUE(newest.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(newest.readAll().contains("salary=7"));
+}
+
+TEST(SettingsStore, writesThroughALinkToItsTarget) {
+    TempSettings temp;
+    temp.writeFile("[General]\nsalary=1\n");
+    const QString dotfiles = temp.folder() + QStringLiteral("/dotfiles");
+    QDir().mkpath(dotfiles);
+    const QString target = dotfiles + QStringLiteral("/Paytick.conf");
+    ASSERT_TRUE(QFile::rename(temp.path(), target));
+    ASSERT_TRUE(QFile::link(target, temp.path()));
+    SettingsStore(temp.path()).setText(Keys::salary, QStringLiteral("2"));
+    EXPECT_TRUE(QFileInfo(temp.path()).isSymLink());
+    EXPECT_EQ(SettingsStore(target).text(Keys::salary), "2");
+}
+
+TEST(SettingsStore, removesTemporariesLeftByAKilledWriterOnly) {
+    TempSettings temp;
+    temp.writeFile("[General]\nsalary=1\n");
+    const QDir folder = QFileInfo(temp.path()).dir();
+    const QString dead = QStringLiteral("Paytick.conf.2147483647-a1B2c3");
+    const QString alive =
+        QStringLiteral("Paytick.conf.%1-d4E5f6").arg(QCoreApplication::applicationPid());
+    for (const QString &name : {dead, alive}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const SettingsStore store(temp.path());
+    EXPECT_FALSE(folder.exists(dead));
+    EXPECT_TRUE(folder.exists(alive)) << "a running writer's file stays";
 }
