@@ -74,6 +74,11 @@ int main(int argc, char **argv) {
 
     SettingsStore store;
     FloatingPanel panel(store);
+    // One more try for anything a failed write could not save.
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &store, [&store] {
+        if (!store.saveProblem().isEmpty())
+            store.save();
+    });
     QObject::connect(&instance, &SingleInstance::activationRequested, &panel,
                      &FloatingPanel::bringToFront);
     FirstFrameReporter reporter;

@@ -26,7 +26,9 @@ namespace {
 // Far beyond anything typed or stored by the widget; larger values are
 // someone else's data and read as defaults.
 constexpr qsizetype maxTextLength = 64 * 1024;
-constexpr qsizetype maxBytesLength = 4 * 1024 * 1024;
+// Bytes are written at most four characters each: with the texts, the whole
+// file stays far below what is read.
+constexpr qsizetype maxBytesLength = 1024 * 1024;
 constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 
 bool syncPath(const QString &path, int flags) {
@@ -60,9 +62,11 @@ QString writtenPath(const QString &path) {
 }
 
 // A temporary file of ours names the process that made it: "NAME.PID-XXXXXX".
+// Earlier versions wrote "NAME.XXXXXX" and its ".lock", which no process holds now.
 QRegularExpression temporaryName(const QString &fileName) {
     return QRegularExpression(
-        QStringLiteral("^%1\\.(\\d+)-[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(fileName)));
+        QStringLiteral("^%1\\.(?:(\\d+)-[A-Za-z0-9]{6}|[A-Za-z0-9]{6}(?:\\.lock)?)$")
+            .arg(QRegularExpression::escape(fileName)));
 }
 
 bool processIsAlive(qint64 pid) {
@@ -79,6 +83,9 @@ QString SettingsStore::standardFilePath() {
 SettingsStore::SettingsStore(const QString &filePath, QObject *parent)
     : QObject(parent)
     , filePath_(filePath) {
+    retry_.setSingleShot(true);
+    retry_.setInterval(10'000);
+    connect(&retry_, &QTimer::timeout, this, &SettingsStore::save);
     load();
 }
 
@@ -117,16 +124,19 @@ void SettingsStore::removeStaleTemporaries() const {
     for (const QString &name :
          folder.entryList({target.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch match = pattern.match(name);
-        if (match.hasMatch() && !processIsAlive(match.captured(1).toLongLong()))
+        if (match.hasMatch() &&
+            (match.captured(1).isEmpty() || !processIsAlive(match.captured(1).toLongLong())))
             QFile::remove(folder.filePath(name));
     }
 }
 
 QString SettingsStore::text(QLatin1StringView key) const {
     const QVariant value = values_.value(key);
-    if (value.typeId() == QMetaType::QString && value.toString().size() <= maxTextLength)
+    const KeyDefinition &definition = Keys::definition(key);
+    if (value.typeId() == QMetaType::QString && value.toString().size() <= maxTextLength &&
+        (definition.accepts == nullptr || definition.accepts(value.toString())))
         return value.toString();
-    return Keys::definition(key).defaultValue().toString();
+    return definition.defaultValue().toString();
 }
 
 double SettingsStore::real(QLatin1StringView key) const {
@@ -182,7 +192,7 @@ void SettingsStore::setFlag(QLatin1StringView key, bool value) {
 }
 
 void SettingsStore::setBytes(QLatin1StringView key, const QByteArray &value) {
-    if (bytes(key) == value)
+    if (bytes(key) == value || value.size() > maxBytesLength)
         return;
     store(key, value);
 }
@@ -195,46 +205,66 @@ void SettingsStore::setExtra(const QString &key, const QVariant &value) {
 
 void SettingsStore::store(const QString &key, const QVariant &value) {
     values_.insert(key, value);
-    if (persistent_ && !persist()) {
-        persistent_ = false;
-        reportFailure(key);
-    }
+    save();
     emit changed(key);
 }
 
-bool SettingsStore::persist() {
+bool SettingsStore::save() {
+    // The whole file is written each time, so one write that succeeds saves
+    // everything the failed ones could not.
+    const QString problem = persist();
+    if (problem.isEmpty())
+        retry_.stop();
+    else
+        retry_.start();
+    if (problem == saveProblem_)
+        return problem.isEmpty();
+    if (!problem.isEmpty() && saveProblem_.isEmpty())
+        std::fprintf(stderr,
+                     "Paytick: could not save settings to %s (%s); trying again with every "
+                     "change and when quitting.\n",
+                     QFile::encodeName(filePath_).constData(), problem.toUtf8().constData());
+    saveProblem_ = problem;
+    emit saveProblemChanged(saveProblem_);
+    return problem.isEmpty();
+}
+
+QString SettingsStore::persist() {
+    const auto failed = [](const QString &what) {
+        return what + QStringLiteral(": ") + qt_error_string(errno);
+    };
     const QFileInfo target(writtenPath(filePath_));
     QDir folder = target.dir();
     if (!folder.exists()) {
         if (!folder.mkpath(QStringLiteral(".")))
-            return false;
+            return failed(QStringLiteral("cannot make its folder"));
         // The file tells the user's salary.
         QFile::setPermissions(folder.absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     if (copyBeforeReplacing_ && !keepCopyOfFile())
-        return false;
+        return failed(QStringLiteral("cannot keep a copy of the old file"));
 
     QTemporaryFile next(folder.filePath(target.fileName() + u'.' +
                                         QString::number(QCoreApplication::applicationPid()) +
                                         QStringLiteral("-XXXXXX")));
     next.setAutoRemove(true);
     if (!next.open()) // created 0600
-        return false;
+        return QStringLiteral("cannot create a file: ") + next.errorString();
     const QByteArray content = IniText::write(values_);
     if (next.write(content) != content.size() || !next.flush())
-        return false;
+        return QStringLiteral("cannot write: ") + next.errorString();
     next.close();
     QFile::setPermissions(next.fileName(), QFile::ReadOwner | QFile::WriteOwner);
     // Data on disk before the rename, the rename on disk before we return.
     if (!syncPath(next.fileName(), O_RDONLY))
-        return false;
+        return failed(QStringLiteral("cannot write to disk"));
     if (::rename(QFile::encodeName(next.fileName()).constData(),
                  QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        return false;
+        return failed(QStringLiteral("cannot replace the file"));
     next.setAutoRemove(false);
     syncPath(folder.absolutePath(), O_RDONLY | O_DIRECTORY);
-    return true;
+    return QString();
 }
 
 bool SettingsStore::keepCopyOfFile() {
@@ -259,11 +289,4 @@ bool SettingsStore::keepCopyOfFile() {
         QFile::remove(folder.filePath(stem + QString::number(numbers[i])));
     copyBeforeReplacing_ = false;
     return true;
-}
-
-void SettingsStore::reportFailure(const QString &key) {
-    std::fprintf(stderr,
-                 "Paytick: could not save settings to %s (while writing \"%s\"); changes are "
-                 "kept until Paytick quits.\n",
-                 QFile::encodeName(filePath_).constData(), key.toUtf8().constData());
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariantMap>
 
 #include <optional>
@@ -16,8 +17,9 @@
 //
 // Typed reads never fail: a missing key, a value of the wrong type, a text no
 // case matches or an absurdly large value reads as the key's default. If the
-// file cannot be written the store keeps working in memory and says so once
-// on standard error.
+// file cannot be written the store keeps every value in memory, says so once
+// on standard error and through saveProblem(), and writes the whole file
+// again with the next change (or save()) until that succeeds.
 class SettingsStore : public QObject {
     Q_OBJECT
 
@@ -29,8 +31,10 @@ public:
 
     QString filePath() const { return filePath_; }
 
-    // False once a write could not reach the disk.
-    bool isPersistent() const { return persistent_; }
+    // Why the last write did not reach the disk; empty when it did.
+    QString saveProblem() const { return saveProblem_; }
+    // Writes the file now; true when it is on disk. For quitting and retrying.
+    bool save();
 
     QString text(QLatin1StringView key) const;
     double real(QLatin1StringView key) const;
@@ -60,18 +64,19 @@ public:
 
 signals:
     void changed(const QString &key);
+    void saveProblemChanged(const QString &problem);
 
 private:
     void load();
     void removeStaleTemporaries() const;
     void store(const QString &key, const QVariant &value);
-    bool persist();
+    QString persist(); // the problem, or empty
     bool keepCopyOfFile();
-    void reportFailure(const QString &what);
 
     QString filePath_;
     QVariantMap values_;
-    bool persistent_ = true;
+    QString saveProblem_;
+    QTimer retry_; // while a problem lasts, even when nothing changes
     bool copyBeforeReplacing_ = false;
 };
 

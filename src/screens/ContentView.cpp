@@ -5,6 +5,7 @@
 #include "DigitColor.h"
 #include "Earnings.h"
 #include "Keys.h"
+#include "SaveProblemMark.h"
 #include "SettingsStore.h"
 #include "SettingsView.h"
 #include "SetupView.h"
@@ -28,7 +29,8 @@ ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAs
     , setup_(new SetupView(
           Setting<QString>(store, Keys::salary), Setting<PayPeriod>(store, Keys::period),
           [this] { start(); }, [this] { openSettings(); }, this))
-    , counter_(new CounterView([this] { stop(); }, [this] { openSettings(); }, clock_, this)) {
+    , counter_(new CounterView([this] { stop(); }, [this] { openSettings(); }, clock_, this))
+    , saveProblem_(new SaveProblemMark(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
     auto *frame = new QVBoxLayout(this);
     const int margin = static_cast<int>(Theme::padding);
@@ -40,8 +42,16 @@ ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAs
         if (Keys::find(key) != nullptr)
             refresh();
     });
+    // Over the frame's corner, outside the layout: it never moves a control.
+    connect(&store_, &SettingsStore::saveProblemChanged, saveProblem_,
+            &SaveProblemMark::setProblem);
+    saveProblem_->setProblem(store_.saveProblem());
     refresh();
     focusScreen();
+}
+
+void ContentView::resizeEvent(QResizeEvent *) {
+    saveProblem_->move(width() - saveProblem_->width() - 4, 4);
 }
 
 ContentView::~ContentView() = default;
@@ -99,7 +109,9 @@ void ContentView::closeSettings() {
 
 void ContentView::refresh() {
     const double startedAt = store_.real(Keys::startedAt);
-    const std::optional<double> salary = Earnings::parseAmount(store_.text(Keys::salary));
+    const PayPeriod period = store_.choice<PayPeriod>(Keys::period);
+    const std::optional<double> salary =
+        Earnings::countableSalary(store_.text(Keys::salary), period);
     const Screen previous = screen_;
     screen_ = showingSettings_                      ? Screen::settings
               : startedAt > 0 && salary.has_value() ? Screen::counter
@@ -110,7 +122,7 @@ void ContentView::refresh() {
     if (screen_ == Screen::counter) {
         CounterView::Inputs inputs;
         inputs.start = startedAt;
-        inputs.perSecond = Earnings::perSecond(*salary, store_.choice<PayPeriod>(Keys::period));
+        inputs.perSecond = Earnings::perSecond(*salary, period);
         inputs.currency = Currency::label(store_.text(Keys::currency),
                                           store_.choice<CurrencyStyle>(Keys::currencyStyle));
         inputs.color = color;

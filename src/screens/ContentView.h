@@ -9,6 +9,7 @@
 #include <optional>
 
 class CounterView;
+class SaveProblemMark;
 class SettingsStore;
 class SettingsView;
 class SetupView;
@@ -39,9 +40,11 @@ public:
     SetupView *setupView() const { return setup_; }
     CounterView *counterView() const { return counter_; }
     SettingsView *settingsView() const { return settings_; }
+    SaveProblemMark *saveProblemMark() const { return saveProblem_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void refresh();
@@ -58,4 +61,5 @@ private:
     SetupView *setup_;
     CounterView *counter_;
     SettingsView *settings_ = nullptr;
+    SaveProblemMark *saveProblem_;
 };

@@ -55,6 +55,18 @@ TEST(SettingsStore, readsWrongCaseWrongTypeAndOversizedValuesAsDefaults) {
     EXPECT_EQ(store.text(Keys::goalText), "");
 }
 
+TEST(SettingsStore, readsACurrencyOnlyAsThreeCapitalLetters) {
+    for (const QByteArray &code :
+         {QByteArray("usd"), QByteArray("EURO"), QByteArray(10240, 'A'), QByteArray("E1R")}) {
+        TempSettings temp;
+        temp.writeFile("[General]\ncurrency=" + code + "\n");
+        EXPECT_EQ(SettingsStore(temp.path()).text(Keys::currency), Currency::defaultCode());
+    }
+    TempSettings temp;
+    temp.writeFile("[General]\ncurrency=JPY\n");
+    EXPECT_EQ(SettingsStore(temp.path()).text(Keys::currency), "JPY");
+}
+
 TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
     TempSettings temp;
     const double moment = 1765055225.123456789;
@@ -163,20 +175,30 @@ TEST(SettingsStore, readsAHugeFileQuicklyAsDefaults) {
     EXPECT_EQ(store.text(Keys::salary), "5000");
 }
 
-TEST(SettingsStore, keepsWorkingInMemoryWhenTheFileCannotBeWritten) {
+TEST(SettingsStore, keepsEverythingAndTriesAgainUntilAWriteSucceeds) {
     TempSettings temp;
-    temp.writeFile("[General]\nsalary=1\n");
-    // A folder that is a file cannot be created, even by root.
-    const QString path = temp.path() + QStringLiteral("/Paytick.conf");
+    // A folder that is a file cannot be created, even by root: a disk that
+    // refuses writes, until the blocker goes.
+    const QString blocker = temp.folder() + QStringLiteral("/blocked");
+    QFile(blocker).open(QIODevice::WriteOnly);
+    const QString path = blocker + QStringLiteral("/Paytick.conf");
     SettingsStore store(path);
-    QSignalSpy spy(&store, &SettingsStore::changed);
+    QSignalSpy problems(&store, &SettingsStore::saveProblemChanged);
     store.setText(Keys::salary, QStringLiteral("5000"));
     store.setReal(Keys::startedAt, 99.5);
     EXPECT_EQ(store.text(Keys::salary), "5000");
     EXPECT_EQ(store.real(Keys::startedAt), 99.5);
-    EXPECT_FALSE(store.isPersistent());
-    EXPECT_EQ(spy.count(), 2);
-    EXPECT_EQ(temp.readFile(), "[General]\nsalary=1\n");
+    EXPECT_TRUE(store.saveProblem().startsWith("cannot make its folder"))
+        << store.saveProblem().toStdString();
+    EXPECT_EQ(problems.count(), 1) << "told once, not per write";
+
+    ASSERT_TRUE(QFile::remove(blocker));
+    EXPECT_TRUE(store.save()); // the retry, or quitting
+    EXPECT_EQ(store.saveProblem(), "");
+    EXPECT_EQ(problems.count(), 2);
+    const SettingsStore reread(path);
+    EXPECT_EQ(reread.text(Keys::salary), "5000") << "the write that failed is not lost";
+    EXPECT_EQ(reread.real(Keys::startedAt), 99.5);
 }
 
 TEST(SettingsStore, neverLetsAValueInAnotherFormSteerItAndKeepsTheFileAside) {
@@ -207,6 +229,22 @@ TEST(SettingsStore, neverLetsAValueInAnotherFormSteerItAndKeepsTheFileAside) {
         ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
         EXPECT_EQ(copy.readAll(), content);
     }
+}
+
+TEST(SettingsStore, writesAFileItCanReadEvenFromAFileAtTheLimit) {
+    // Junk near the reader's 16 MiB limit, in values a writer must quote.
+    QByteArray content = "[General]\nsalary=5000\n";
+    const qsizetype target = 16 * 1024 * 1024 - 100;
+    for (int n = 0; content.size() < target - 70000; ++n)
+        content += "junk" + QByteArray::number(n) + '=' + QByteArray(65000, ';') + '\n';
+    content += "junk=" + QByteArray(target - content.size() - 6, 'x') + '\n';
+    TempSettings temp;
+    temp.writeFile(content);
+    SettingsStore(temp.path()).setText(Keys::goalText, QString(49, u'g'));
+    const SettingsStore reread(temp.path());
+    EXPECT_EQ(reread.text(Keys::salary), "5000");
+    EXPECT_EQ(reread.text(Keys::goalText), QString(49, u'g'));
+    EXPECT_LT(temp.readFile().size(), 1000);
 }
 
 TEST(SettingsStore, keepsTheLastFiveCopiesOfFilesItCouldNotUse) {
@@ -242,13 +280,16 @@ TEST(SettingsStore, removesTemporariesLeftByAKilledWriterOnly) {
     temp.writeFile("[General]\nsalary=1\n");
     const QDir folder = QFileInfo(temp.path()).dir();
     const QString dead = QStringLiteral("Paytick.conf.2147483647-a1B2c3");
+    const QString earlier = QStringLiteral("Paytick.conf.Xy12Zq.lock");
     const QString alive =
         QStringLiteral("Paytick.conf.%1-d4E5f6").arg(QCoreApplication::applicationPid());
-    for (const QString &name : {dead, alive}) {
+    for (const QString &name : {dead, earlier, alive}) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const SettingsStore store(temp.path());
     EXPECT_FALSE(folder.exists(dead));
+    EXPECT_FALSE(folder.exists(earlier));
     EXPECT_TRUE(folder.exists(alive)) << "a running writer's file stays";
+    EXPECT_TRUE(folder.exists(QStringLiteral("Paytick.conf")));
 }

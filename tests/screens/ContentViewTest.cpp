@@ -2,6 +2,7 @@
 #include "CounterView.h"
 #include "FakeWindowServices.h"
 #include "QtPrinters.h"
+#include "SaveProblemMark.h"
 #include "SegmentedControl.h"
 #include "SettingsStore.h"
 #include "SettingsView.h"
@@ -56,6 +57,7 @@ TEST_F(Root, countsOnlyWithAStartMomentAndASalaryThatParses) {
         {now + 10, "5000", ContentView::Screen::counter}, // counting, from zero
         {now - 10, "", ContentView::Screen::setup},
         {now - 10, "letters", ContentView::Screen::setup},
+        {now - 10, "9000000000", ContentView::Screen::setup}, // monthly: over 10^10 a year
         {0, "5000", ContentView::Screen::setup},
         {-5, "5000", ContentView::Screen::setup},
         {std::numeric_limits<double>::quiet_NaN(), "5000", ContentView::Screen::setup},
@@ -118,6 +120,24 @@ TEST_F(Root, fitsThePanelToTheSettingsScreenAndBack) {
     EXPECT_EQ(services.heights.back(), 172);
     EXPECT_EQ(root->setupView()->salaryField()->text(), " 42 ");
     EXPECT_EQ(root->setupView()->periodPicker()->selected(), 1);
+}
+
+TEST(SaveProblem, showsAnOrangeMarkWhileTheSettingsCannotBeSaved) {
+    TempSettings temp;
+    const QString blocker = temp.folder() + QStringLiteral("/blocked");
+    QFile(blocker).open(QIODevice::WriteOnly);
+    SettingsStore store(blocker + QStringLiteral("/Paytick.conf"));
+    FakeWindowServices services;
+    ContentView root(store, [] { return 1000.0; });
+    root.resize(320, 132);
+    root.show();
+    EXPECT_FALSE(root.saveProblemMark()->isVisible());
+    store.setText(Keys::salary, QStringLiteral("5"));
+    EXPECT_TRUE(root.saveProblemMark()->isVisible());
+    EXPECT_TRUE(root.saveProblemMark()->toolTip().contains("cannot make its folder"));
+    QFile::remove(blocker);
+    store.setText(Keys::salary, QStringLiteral("50"));
+    EXPECT_FALSE(root.saveProblemMark()->isVisible());
 }
 
 TEST(PanelResize, keepsTheTopEdgeOrMovesUpToStayOnScreen) {

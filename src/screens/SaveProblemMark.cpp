@@ -1,0 +1,26 @@
+#include "SaveProblemMark.h"
+
+#include <QPainter>
+
+SaveProblemMark::SaveProblemMark(QWidget *parent)
+    : QWidget(parent) {
+    setFixedSize(10, 10);
+    setAccessibleName(QStringLiteral("Settings not saved"));
+    hide();
+}
+
+void SaveProblemMark::setProblem(const QString &problem) {
+    setToolTip(QStringLiteral("Paytick can't save its settings (%1). It keeps trying; what you "
+                              "typed is kept while it runs.")
+                   .arg(problem));
+    setVisible(!problem.isEmpty());
+    raise();
+}
+
+void SaveProblemMark::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 159, 10));
+    painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
