@@ -11,6 +11,13 @@ double perSecond(double salary, PayPeriod period) {
     return yearly / secondsPerYear;
 }
 
+std::optional<double> countableSalary(const QString &text, PayPeriod period) {
+    const std::optional<double> salary = parseAmount(text);
+    if (!salary || perSecond(*salary, period) * secondsPerYear > maxYearlySalary)
+        return std::nullopt;
+    return salary;
+}
+
 double elapsed(double startSeconds, double nowSeconds) {
     const double difference = nowSeconds - startSeconds;
     return difference >= 0 ? difference : 0.0; // NaN compares false

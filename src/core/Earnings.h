@@ -29,4 +29,13 @@ QString formatElapsed(double seconds);
 // result, when present, is finite and greater than zero.
 std::optional<double> parseAmount(const QString &text);
 
+// The largest salary counted, a year. A hundred years of it is 10^12, which
+// the display still shows in 320 points with its four decimals; far beyond it
+// the digits become too small to read (and beyond 10^308 the rate is no
+// finite number at all).
+inline constexpr double maxYearlySalary = 1e10;
+
+// The typed salary when it parses and is no more than maxYearlySalary a year.
+std::optional<double> countableSalary(const QString &text, PayPeriod period);
+
 } // namespace Earnings

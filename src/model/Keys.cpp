@@ -6,6 +6,7 @@
 #include "GoalPictureKind.h"
 #include "PayPeriod.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -15,11 +16,18 @@ QVariant emptyText() {
     return QString();
 }
 
+// An ISO 4217 code; anything else (a 10 kB text) would blank the display.
+bool isCurrencyCode(const QString &text) {
+    return text.size() == 3 &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
+}
+
 const std::array<KeyDefinition, 12> definitions{{
     {Keys::salary, StoredType::text, &emptyText},
     {Keys::period, StoredType::text, [] { return QVariant(rawValue(PayPeriod::monthly)); }},
     {Keys::startedAt, StoredType::real, [] { return QVariant(0.0); }},
-    {Keys::currency, StoredType::text, [] { return QVariant(Currency::defaultCode()); }},
+    {Keys::currency, StoredType::text, [] { return QVariant(Currency::defaultCode()); },
+     &isCurrencyCode},
     {Keys::currencyStyle, StoredType::text, [] { return QVariant(rawValue(CurrencyStyle::code)); }},
     {Keys::digitColor, StoredType::text, [] { return QVariant(rawValue(DigitColor::green)); }},
     {Keys::goalEnabled, StoredType::boolean, [] { return QVariant(false); }},

@@ -14,6 +14,8 @@ struct KeyDefinition {
     StoredType type;
     // The value read while the key is absent; a null QVariant means "none".
     QVariant (*defaultValue)();
+    // For texts: whether a stored text is one this key can hold (null: any).
+    bool (*accepts)(const QString &text) = nullptr;
 };
 
 // The twelve settings. Every read and every default comes from `table()`.

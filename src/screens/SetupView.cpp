@@ -35,11 +35,18 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     , salaryField_(new QLineEdit(this))
     , periodPicker_(new SegmentedControl(QStringLiteral("Salary period"), periodLabels(), this))
     , goalRow_(new GoalRow(this))
-    , startButton_(new QPushButton(QStringLiteral("Start Earning"), this)) {
+    , startButton_(new QPushButton(QStringLiteral("Start Earning"), this))
+    , title_(TextStyle::secondaryCaption(QStringLiteral("Paytick"), this))
+    , limitNote_(new QLabel(QStringLiteral("Enter at most 10 billion a year"), this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
     header->addWidget(new QuitButton(this));
-    header->addWidget(TextStyle::secondaryCaption(QStringLiteral("Paytick"), this));
+    header->addWidget(title_);
+    // In the title's place, so the screen keeps its height.
+    limitNote_->setFont(TextStyle::caption2());
+    limitNote_->setStyleSheet(QStringLiteral("color: rgb(255, 159, 10);"));
+    limitNote_->hide();
+    header->addWidget(limitNote_);
     header->addStretch(1);
     header->addWidget(new SettingsButton(std::move(openSettings), this));
 
@@ -66,7 +73,7 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
 
     connect(salaryField_, &QLineEdit::textEdited, this, [this](const QString &text) {
         salary_.set(text);
-        startButton_->setEnabled(salaryIsValid());
+        followStore();
     });
     connect(periodPicker_, &SegmentedControl::chosen, this,
             [this](int index) { period_.set(allCases<PayPeriod>().at(std::size_t(index))); });
@@ -88,10 +95,13 @@ void SetupView::followStore() {
         salaryField_->setText(stored);
     periodPicker_->setSelected(static_cast<int>(period_.get()));
     startButton_->setEnabled(salaryIsValid());
+    const bool overLimit = !salaryIsValid() && Earnings::parseAmount(stored).has_value();
+    title_->setVisible(!overLimit);
+    limitNote_->setVisible(overLimit);
 }
 
 bool SetupView::salaryIsValid() const {
-    return Earnings::parseAmount(salary_.get()).has_value();
+    return Earnings::countableSalary(salary_.get(), period_.get()).has_value();
 }
 
 void SetupView::setColor(const QColor &color) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 class GoalRow;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class SegmentedControl;
@@ -30,6 +31,8 @@ public:
     QLineEdit *salaryField() const { return salaryField_; }
     SegmentedControl *periodPicker() const { return periodPicker_; }
     QPushButton *startButton() const { return startButton_; }
+    // Says so, in the header, when the salary is more than can be counted.
+    QLabel *limitNote() const { return limitNote_; }
     GoalRow *goalRow() const { return goalRow_; }
 
 protected:
@@ -47,5 +50,7 @@ private:
     SegmentedControl *periodPicker_;
     GoalRow *goalRow_;
     QPushButton *startButton_;
+    QLabel *title_;
+    QLabel *limitNote_;
     QColor color_;
 };

@@ -5,6 +5,7 @@
 #include "TempSettings.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -64,6 +65,31 @@ TEST_F(Setup, returnStartsOnceOnlyWhenTheSalaryParses) {
     EXPECT_EQ(view.salaryField()->text(), " 5000 ");
     QTest::mouseClick(view.startButton(), Qt::LeftButton);
     EXPECT_EQ(starts, 2);
+}
+
+TEST_F(Setup, refusesASalaryTooLargeToCountWithANoteInTheTitlesPlace) {
+    struct Row {
+        QString salary;
+        PayPeriod period;
+        bool startable;
+        bool note;
+    };
+    const Row rows[] = {
+        {QStringLiteral("10000000000"), PayPeriod::yearly, true, false},
+        {QStringLiteral("10000000000"), PayPeriod::monthly, false, true},
+        {QStringLiteral("1") + QString(308, u'0'), PayPeriod::yearly, false, true},
+        {QStringLiteral("letters"), PayPeriod::yearly, false, false},
+    };
+    for (const Row &row : rows) {
+        store.setChoice(Keys::period, row.period);
+        store.setText(Keys::salary, row.salary);
+        EXPECT_EQ(view.startButton()->isEnabled(), row.startable)
+            << row.salary.left(20).toStdString();
+        EXPECT_EQ(view.limitNote()->isVisible(), row.note) << row.salary.left(20).toStdString();
+        QTest::keyClick(view.salaryField(), Qt::Key_Return);
+    }
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(view.limitNote()->text(), "Enter at most 10 billion a year");
 }
 
 TEST_F(Setup, storesTheChosenPeriod) {
