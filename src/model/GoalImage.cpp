@@ -20,9 +20,10 @@ bool withinLimit(QSize size) {
 // Stored thumbnails are 128 x 128; bytes that claim far more came from
 // somewhere else and are refused before anything is decoded.
 constexpr int storedSideLimit = 512;
+constexpr int storedAllocationLimitMegabytes = 2; // 512 x 512 x 4 bytes, twice
 
-QImage read(QImageReader &reader) {
-    reader.setAllocationLimit(allocationLimitMegabytes);
+QImage read(QImageReader &reader, int limitMegabytes = allocationLimitMegabytes) {
+    reader.setAllocationLimit(limitMegabytes);
     reader.setAutoTransform(true); // EXIF orientation: photos come out upright
     if (!reader.canRead())
         return QImage();
@@ -83,7 +84,11 @@ QImage decode(const QByteArray &bytes) {
     const QSize declared = reader.size();
     const bool plausible = declared.isValid() && declared.width() <= storedSideLimit &&
                            declared.height() <= storedSideLimit;
-    lastImage = plausible ? read(reader) : QImage();
+    // Formats may declare one size and decode another (a GIF's frames), so the
+    // decoder gets a thumbnail's allowance too, and the result is checked.
+    lastImage = plausible ? read(reader, storedAllocationLimitMegabytes) : QImage();
+    if (lastImage.width() > storedSideLimit || lastImage.height() > storedSideLimit)
+        lastImage = QImage();
     lastBytes = bytes;
     return lastImage;
 }
