@@ -42,7 +42,7 @@ ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAs
         if (Keys::find(key) != nullptr)
             refresh();
     });
-    // Over the frame's corner, outside the layout: it never moves a control.
+    // Outside the layout: it never moves a control.
     connect(&store_, &SettingsStore::saveProblemChanged, saveProblem_,
             &SaveProblemMark::setProblem);
     saveProblem_->setProblem(store_.saveProblem());
@@ -51,7 +51,8 @@ ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAs
 }
 
 void ContentView::resizeEvent(QResizeEvent *) {
-    saveProblem_->move(width() - saveProblem_->width() - 4, 4);
+    // Top centre: on the drag area, clear of every control and of the corners.
+    saveProblem_->move((width() - saveProblem_->width()) / 2, 3);
 }
 
 ContentView::~ContentView() = default;
