@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "ContentView.h"
 #include "DarkLook.h"
 #include "FloatingPanel.h"
@@ -45,6 +46,8 @@ public:
 } // namespace
 
 int main(int argc, char **argv) {
+    if (const std::optional<int> exitCode = CommandLine::settleBeforeStart(argc, argv))
+        return *exitCode;
     preferXWayland(argc, argv);
     // Each tick uploads a few small digits; a plain image upload costs less
     // than shared memory's round trip per frame (about 13 % of the counting

@@ -1,0 +1,94 @@
+#include "CommandLine.h"
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+const char *const usage = "Usage: paytick [--help] [--version] [Qt options]\n"
+                          "Shows how much you have earned since you pressed Start Earning, on a\n"
+                          "small panel that floats above your other windows.\n"
+                          "\n"
+                          "  -h, --help     show this help and quit\n"
+                          "  -v, --version  show the version and quit\n";
+
+// Qt's own options that take a value (the next argument).
+bool isQtOptionWithValue(std::string_view option) {
+    for (std::string_view known :
+         {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-display", "-style",
+          "-stylesheet", "-qwindowgeometry", "-qwindowtitle", "-qwindowicon", "-session", "-name",
+          "-title", "-geometry"})
+        if (option == known)
+            return true;
+    return false;
+}
+
+bool platformChosen(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "-platform", 9) == 0)
+            return true;
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    return platform != nullptr && *platform != '\0' && std::strcmp(platform, "xcb") != 0;
+}
+
+bool isSet(const char *variable) {
+    const char *value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// Whether the X server the panel would use answers (Qt's xcb backend aborts
+// when it does not).
+bool displayOpens() {
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool opens = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return opens;
+}
+
+} // namespace
+
+namespace CommandLine {
+
+std::optional<int> settleBeforeStart(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help") {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        if (argument == "-v" || argument == "--version") {
+            std::printf("paytick %s\n", PAYTICK_VERSION);
+            return 0;
+        }
+        if (isQtOptionWithValue(argument)) {
+            ++i;
+        } else if (argument.starts_with("--") || !argument.starts_with("-")) {
+            std::fprintf(stderr, "paytick: unknown option %s\n\n%s", argv[i], usage);
+            return 2;
+        }
+    }
+    // Another platform was asked for: Qt says itself what it lacks.
+    if (platformChosen(argc, argv))
+        return std::nullopt;
+    const bool x11 = isSet("DISPLAY");
+    if (!x11 && !isSet("WAYLAND_DISPLAY")) {
+        std::fputs("Paytick needs a graphical desktop session: neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set.\n",
+                   stderr);
+        return 1;
+    }
+    if (x11 && !displayOpens()) {
+        std::fprintf(stderr,
+                     "Paytick needs a graphical desktop session: the display %s cannot "
+                     "be opened.\n",
+                     std::getenv("DISPLAY"));
+        return 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace CommandLine
