@@ -24,7 +24,7 @@ bool isSeparator(char c) {
     return c == '.' || c == ',';
 }
 
-// Steps 1-3: drop whitespace characters, then accept only digits and the two
+// Drops whitespace characters, then accepts only digits and the two
 // separators, each a character of its own. Empty on any other character.
 std::optional<std::string> cleaned(const QString &text) {
     std::string result;
@@ -39,7 +39,7 @@ std::optional<std::string> cleaned(const QString &text) {
     return result;
 }
 
-// Steps 4-10: decide which separator, if any, is the decimal one and build a
+// Decides which separator, if any, is the decimal one and builds a
 // plain number text with at most one full stop.
 std::string numberText(const std::string &clean) {
     const std::size_t lastPosition = clean.find_last_of(".,");

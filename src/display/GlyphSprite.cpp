@@ -10,7 +10,8 @@
 
 namespace {
 
-// One pass of a box blur of half-width r along rows (step 1) or columns.
+// One pass of a box blur of half-width r along rows (a step of one pixel) or
+// columns (a step of one line).
 void boxPass(uchar *data, int length, int lines, qsizetype lineStride, qsizetype step, int r,
              std::vector<uchar> &scratch) {
     const int width = 2 * r + 1;
