@@ -1,5 +1,7 @@
 #include "SaveProblemMark.h"
 
+#include "TextStyle.h"
+
 #include <QPainter>
 
 SaveProblemMark::SaveProblemMark(QWidget *parent)
@@ -21,6 +23,6 @@ void SaveProblemMark::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 159, 10));
+    painter.setBrush(TextStyle::warning());
     painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
 }

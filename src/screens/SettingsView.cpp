@@ -60,7 +60,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     , style_(new SegmentedControl(QStringLiteral("Show"), {QString(), QString()}, this))
     , goalSwitch_(new ToggleSwitch(QStringLiteral("Goal"), this))
     , amount_(field(QStringLiteral("How much to make"), this))
-    , amountNote_(new QLabel(this))
+    , amountNote_(TextStyle::warningNote(QString(), this))
     , text_(field(QStringLiteral("What it's for"), this))
     , picture_(new SegmentedControl(QStringLiteral("Picture"), pictureKindLabels(), this))
     , emojiChooser_(new EmojiChooser(Setting<QString>(store, Keys::goalEmoji), this))
@@ -121,8 +121,6 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     // The goal's rows are the screen's own rows, so that showing or hiding one
     // changes the natural height at once.
     amountRow_ = row(QStringLiteral("Amount"), amount_);
-    amountNote_->setFont(TextStyle::caption2());
-    amountNote_->setStyleSheet(QStringLiteral("color: rgb(255, 159, 10);"));
     textRow_ = row(QStringLiteral("Text"), text_);
     pictureRow_ = row(QStringLiteral("Picture"), picture_);
     for (QWidget *goalRow :

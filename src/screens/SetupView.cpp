@@ -37,14 +37,12 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     , goalRow_(new GoalRow(this))
     , startButton_(new QPushButton(QStringLiteral("Start Earning"), this))
     , title_(TextStyle::secondaryCaption(QStringLiteral("Paytick"), this))
-    , limitNote_(new QLabel(QStringLiteral("Enter at most 10 billion a year"), this)) {
+    , limitNote_(TextStyle::warningNote(QStringLiteral("Enter at most 10 billion a year"), this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
     header->addWidget(new QuitButton(this));
     header->addWidget(title_);
     // In the title's place, so the screen keeps its height.
-    limitNote_->setFont(TextStyle::caption2());
-    limitNote_->setStyleSheet(QStringLiteral("color: rgb(255, 159, 10);"));
     limitNote_->hide();
     header->addWidget(limitNote_);
     header->addStretch(1);
@@ -71,10 +69,9 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     column->addWidget(startButton_);
     goalRow_->hide();
 
-    connect(salaryField_, &QLineEdit::textEdited, this, [this](const QString &text) {
-        salary_.set(text);
-        followStore();
-    });
+    // The store's change brings the button and the note up to date.
+    connect(salaryField_, &QLineEdit::textEdited, this,
+            [this](const QString &text) { salary_.set(text); });
     connect(periodPicker_, &SegmentedControl::chosen, this,
             [this](int index) { period_.set(allCases<PayPeriod>().at(std::size_t(index))); });
     connect(startButton_, &QPushButton::clicked, this, [this] {
@@ -94,8 +91,9 @@ void SetupView::followStore() {
     if (salaryField_->text() != stored)
         salaryField_->setText(stored);
     periodPicker_->setSelected(static_cast<int>(period_.get()));
-    startButton_->setEnabled(salaryIsValid());
-    const bool overLimit = !salaryIsValid() && Earnings::parseAmount(stored).has_value();
+    const bool valid = salaryIsValid();
+    startButton_->setEnabled(valid);
+    const bool overLimit = !valid && Earnings::parseAmount(stored).has_value();
     title_->setVisible(!overLimit);
     limitNote_->setVisible(overLimit);
 }

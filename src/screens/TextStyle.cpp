@@ -42,4 +42,17 @@ QLabel *secondaryCaption(const QString &text, QWidget *parent) {
     return label;
 }
 
+QColor warning() {
+    return QColor(255, 159, 10);
+}
+
+QLabel *warningNote(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setFont(caption2());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, warning());
+    label->setPalette(palette);
+    return label;
+}
+
 } // namespace TextStyle

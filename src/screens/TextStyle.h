@@ -20,4 +20,11 @@ QColor secondary();
 // A small, dimmed caption: headers and row labels.
 QLabel *secondaryCaption(const QString &text, QWidget *parent);
 
+// Orange: what the user should see to (a goal amount that does not parse,
+// settings that cannot be saved).
+QColor warning();
+
+// A small orange note.
+QLabel *warningNote(const QString &text, QWidget *parent);
+
 } // namespace TextStyle
