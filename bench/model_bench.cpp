@@ -19,18 +19,18 @@ QTemporaryDir &folder() {
 
 void writeWithSync(benchmark::State &state) {
     SettingsStore store(folder().filePath(QStringLiteral("write/Paytick.conf")));
-    store.setText(Keys::goalText, QStringLiteral("A week by the sea"));
+    store.set(Keys::goalText, QStringLiteral("A week by the sea"));
     int i = 0;
     for (auto _ : state)
-        store.setText(Keys::salary, QString::number(++i));
+        store.set(Keys::salary, QString::number(++i));
 }
 BENCHMARK(writeWithSync)->Unit(benchmark::kMillisecond);
 
 void typedRead(benchmark::State &state) {
     SettingsStore store(folder().filePath(QStringLiteral("read/Paytick.conf")));
-    store.setReal(Keys::startedAt, 1765055225.5);
+    store.set(Keys::startedAt, 1765055225.5);
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.real(Keys::startedAt));
+        benchmark::DoNotOptimize(store.get(Keys::startedAt));
 }
 BENCHMARK(typedRead);
 
@@ -42,9 +42,9 @@ void goalWithImage(benchmark::State &state) {
     painter.end();
     const QString path = folder().filePath(QStringLiteral("picture.png"));
     picture.save(path);
-    store.setFlag(Keys::goalEnabled, true);
-    store.setChoice(Keys::goalPicture, GoalPictureKind::image);
-    store.setBytes(Keys::goalImage, GoalImage::thumbnailData(path).value());
+    store.set(Keys::goalEnabled, true);
+    store.set(Keys::goalPicture, GoalPictureKind::image);
+    store.set(Keys::goalImage, GoalImage::thumbnailData(path).value());
     for (auto _ : state)
         benchmark::DoNotOptimize(Goal::fromSettings(store));
 }

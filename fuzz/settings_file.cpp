@@ -11,29 +11,23 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
-// Every key as it reads, in one comparable form.
+template <typename T> QVariant comparable(const T &value) {
+    if constexpr (ClosedListEnum<T>)
+        return rawValue(value);
+    else if constexpr (std::is_same_v<T, std::optional<QByteArray>>)
+        return value.value_or(QByteArray("(none)"));
+    else
+        return value;
+}
+
+// Every key as it reads, in one comparable form, in the order of Keys::table().
 QVariantList readAll(const SettingsStore &store) {
-    QVariantList values;
-    for (const KeyDefinition &key : Keys::table()) {
-        switch (key.type) {
-        case StoredType::text:
-            values << store.text(key.key);
-            break;
-        case StoredType::real:
-            values << store.real(key.key);
-            break;
-        case StoredType::boolean:
-            values << store.flag(key.key);
-            break;
-        case StoredType::bytes:
-            values << store.bytes(key.key).value_or(QByteArray("(none)"));
-            break;
-        }
-    }
-    return values;
+    return std::apply(
+        [&](const auto &...key) { return QVariantList{comparable(store.get(key))...}; }, Keys::all);
 }
 
 } // namespace
@@ -57,11 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     {
         SettingsStore store(path);
         before = readAll(store);
-        store.setText(Keys::goalText, QStringLiteral("fuzz"));
+        store.set(Keys::goalText, QStringLiteral("fuzz"));
     }
     const QVariantList after = readAll(SettingsStore(path));
     for (qsizetype i = 0; i < before.size(); ++i) {
-        if (Keys::table()[std::size_t(i)].key == Keys::goalText)
+        if (Keys::table()[std::size_t(i)].name == Keys::goalText.name)
             continue;
         if (after[i] != before[i])
             std::abort();

@@ -62,7 +62,7 @@ const QColor green = QColor::fromRgbF(0.25f, 1.0f, 0.45f);
 bool saveScreens(const QDir &folder) {
     QTemporaryDir settingsFolder;
     SettingsStore store(settingsFolder.filePath(QStringLiteral("Paytick.conf")));
-    store.setText(Keys::salary, QStringLiteral("5000"));
+    store.set(Keys::salary, QStringLiteral("5000"));
     const Goal goal{1000, QStringLiteral("Weekend by the sea"),
                     Goal::Emoji{QStringLiteral("\U0001F3D6\uFE0F")}};
     bool saved = true;
@@ -70,8 +70,7 @@ bool saveScreens(const QDir &folder) {
         const QString suffix = withGoal ? QStringLiteral("-goal.png") : QStringLiteral(".png");
         const int height = withGoal ? 172 : 132;
         auto *setup = new SetupView(
-            Setting<QString>(store, Keys::salary), Setting<PayPeriod>(store, Keys::period), [] {},
-            [] {});
+            Setting(store, Keys::salary), Setting(store, Keys::period), [] {}, [] {});
         setup->setColor(green);
         setup->setGoal(withGoal ? std::optional<Goal>(goal) : std::nullopt);
         saved &= saveScreen(setup, height, folder.filePath(QStringLiteral("setup") + suffix));
@@ -88,9 +87,9 @@ bool saveScreens(const QDir &folder) {
         saved &= saveScreen(counter, height, folder.filePath(QStringLiteral("counter") + suffix));
     }
     for (bool withGoal : {false, true}) {
-        store.setFlag(Keys::goalEnabled, withGoal);
-        store.setText(Keys::goalAmount, QStringLiteral("1000"));
-        store.setText(Keys::goalText, QStringLiteral("Weekend by the sea"));
+        store.set(Keys::goalEnabled, withGoal);
+        store.set(Keys::goalAmount, QStringLiteral("1000"));
+        store.set(Keys::goalText, QStringLiteral("Weekend by the sea"));
         auto *settings = new SettingsView(store, [] {});
         settings->setFixedWidth(292);
         const int height = settings->naturalHeight() + 2 * int(Theme::padding);

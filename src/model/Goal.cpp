@@ -9,17 +9,17 @@
 namespace {
 
 Goal::Picture pictureFrom(const SettingsStore &store) {
-    switch (store.choice<GoalPictureKind>(Keys::goalPicture)) {
+    switch (store.get(Keys::goalPicture)) {
     case GoalPictureKind::none:
         return Goal::NoPicture{};
     case GoalPictureKind::emoji: {
-        const QString emoji = store.text(Keys::goalEmoji);
+        const QString emoji = store.get(Keys::goalEmoji);
         if (emoji.isEmpty())
             return Goal::NoPicture{};
         return Goal::Emoji{emoji};
     }
     case GoalPictureKind::image: {
-        const QImage image = GoalImage::decode(store.bytes(Keys::goalImage).value_or(QByteArray()));
+        const QImage image = GoalImage::decode(store.get(Keys::goalImage).value_or(QByteArray()));
         if (image.isNull())
             return Goal::NoPicture{};
         return image;
@@ -31,8 +31,8 @@ Goal::Picture pictureFrom(const SettingsStore &store) {
 } // namespace
 
 std::optional<Goal> Goal::fromSettings(const SettingsStore &store) {
-    if (!store.flag(Keys::goalEnabled))
+    if (!store.get(Keys::goalEnabled))
         return std::nullopt;
-    return Goal{Earnings::parseAmount(store.text(Keys::goalAmount)), store.text(Keys::goalText),
+    return Goal{Earnings::parseAmount(store.get(Keys::goalAmount)), store.get(Keys::goalText),
                 pictureFrom(store)};
 }

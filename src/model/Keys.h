@@ -1,46 +1,58 @@
 #pragma once
 
-#include <QLatin1StringView>
-#include <QString>
-#include <QVariant>
+#include "Currency.h"
+#include "CurrencyStyle.h"
+#include "DigitColor.h"
+#include "GoalPictureKind.h"
+#include "Key.h"
+#include "PayPeriod.h"
+
+#include <QStringView>
 
 #include <span>
+#include <tuple>
 
-// How a setting is kept in the file.
-enum class StoredType { text, real, boolean, bytes };
-
+// What a key is without its type, for reading a file of unknown content.
 struct KeyDefinition {
-    QLatin1StringView key;
+    QLatin1StringView name;
     StoredType type;
-    // The value read while the key is absent; a null QVariant means "none".
-    QVariant (*defaultValue)();
-    // For texts: whether a stored text is one this key can hold (null: any).
-    bool (*accepts)(const QString &text) = nullptr;
 };
 
-// The twelve settings. Every read and every default comes from `table()`.
+// The twelve settings, each with its type and default.
 namespace Keys {
 
-inline constexpr QLatin1StringView salary{"salary"};
-inline constexpr QLatin1StringView period{"period"};
-inline constexpr QLatin1StringView startedAt{"startedAt"};
-inline constexpr QLatin1StringView currency{"currency"};
-inline constexpr QLatin1StringView currencyStyle{"currencyStyle"};
-inline constexpr QLatin1StringView digitColor{"digitColor"};
-inline constexpr QLatin1StringView goalEnabled{"goalEnabled"};
-inline constexpr QLatin1StringView goalAmount{"goalAmount"};
-inline constexpr QLatin1StringView goalText{"goalText"};
-inline constexpr QLatin1StringView goalPicture{"goalPicture"};
-inline constexpr QLatin1StringView goalEmoji{"goalEmoji"};
-inline constexpr QLatin1StringView goalImage{"goalImage"};
+// An ISO 4217 code; anything else (a 10 kB text) would blank the display.
+bool isCurrencyCode(const QString &text);
+
+inline constexpr Key<QString> salary{QLatin1StringView("salary"), [] { return QString(); }};
+inline constexpr Key<PayPeriod> period{QLatin1StringView("period"),
+                                       [] { return PayPeriod::monthly; }};
+inline constexpr Key<double> startedAt{QLatin1StringView("startedAt"), [] { return 0.0; }};
+inline constexpr Key<QString> currency{QLatin1StringView("currency"),
+                                       [] { return Currency::defaultCode(); }, &isCurrencyCode};
+inline constexpr Key<CurrencyStyle> currencyStyle{QLatin1StringView("currencyStyle"),
+                                                  [] { return CurrencyStyle::code; }};
+inline constexpr Key<DigitColor> digitColor{QLatin1StringView("digitColor"),
+                                            [] { return DigitColor::green; }};
+inline constexpr Key<bool> goalEnabled{QLatin1StringView("goalEnabled"), [] { return false; }};
+inline constexpr Key<QString> goalAmount{QLatin1StringView("goalAmount"), [] { return QString(); }};
+inline constexpr Key<QString> goalText{QLatin1StringView("goalText"), [] { return QString(); }};
+inline constexpr Key<GoalPictureKind> goalPicture{QLatin1StringView("goalPicture"),
+                                                  [] { return GoalPictureKind::emoji; }};
+// Beach with umbrella in emoji presentation.
+inline constexpr Key<QString> goalEmoji{QLatin1StringView("goalEmoji"),
+                                        [] { return QStringLiteral("\U0001F3D6\uFE0F"); }};
+inline constexpr Key<std::optional<QByteArray>> goalImage{
+    QLatin1StringView("goalImage"), [] { return std::optional<QByteArray>(); }};
+
+// Every key, for code that visits them all.
+inline constexpr std::tuple all{salary,        period,      startedAt,   currency,
+                                currencyStyle, digitColor,  goalEnabled, goalAmount,
+                                goalText,      goalPicture, goalEmoji,   goalImage};
 
 std::span<const KeyDefinition> table();
 
-// The definition of `key`, or null when it is not one of the twelve.
-const KeyDefinition *find(QStringView key);
-
-// The definition of `key`; every key passed to the store's typed reads must be
-// one of the twelve.
-const KeyDefinition &definition(QLatin1StringView key);
+// The definition of `name`, or null when it is not one of the twelve.
+const KeyDefinition *find(QStringView name);
 
 } // namespace Keys

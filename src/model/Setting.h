@@ -10,26 +10,24 @@
 // changes. Cheap to copy, so a screen can hand it to a child.
 template <typename T> class Setting {
 public:
-    Setting(SettingsStore &store, QLatin1StringView key)
+    Setting(SettingsStore &store, const Key<T> &key)
         : store_(&store)
         , key_(key) {}
 
-    T get() const { return store_->get<T>(key_); }
-    void set(const T &value) const { store_->set<T>(key_, value); }
-    QLatin1StringView key() const { return key_; }
-    SettingsStore &store() const { return *store_; }
+    T get() const { return store_->get(key_); }
+    void set(const T &value) const { store_->set(key_, value); }
 
     // Calls `onChange` after every write to this key, while `context` lives.
     template <typename F> QMetaObject::Connection observe(QObject *context, F onChange) const {
         return QObject::connect(
             store_, &SettingsStore::changed, context,
-            [key = key_, onChange = std::move(onChange)](const QString &changed) {
-                if (changed == key)
+            [name = key_.name, onChange = std::move(onChange)](const QString &changed) {
+                if (changed == name)
                     onChange();
             });
     }
 
 private:
     SettingsStore *store_;
-    QLatin1StringView key_;
+    Key<T> key_;
 };

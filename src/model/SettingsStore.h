@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClosedList.h"
+#include "AtomicFile.h"
 #include "Keys.h"
 
 #include <QByteArray>
@@ -13,13 +13,13 @@
 #include <type_traits>
 
 // The twelve settings (and the panel's frame) in one INI file, read once at
-// construction and rewritten atomically and durably on every write.
+// construction and rewritten atomically and durably on every change.
 //
-// Typed reads never fail: a missing key, a value of the wrong type, a text no
-// case matches or an absurdly large value reads as the key's default. If the
-// file cannot be written the store keeps every value in memory, says so once
-// on standard error and through saveProblem(), and writes the whole file
-// again with the next change (or save()) until that succeeds.
+// Reads never fail: a missing key, a value of the wrong type, a text no case
+// matches or an absurdly large value reads as the key's default. If the file
+// cannot be written the store keeps every value in memory, says so once on
+// standard error and through saveProblem(), and writes the whole file again
+// with the next change (or save()) until that succeeds.
 class SettingsStore : public QObject {
     Q_OBJECT
 
@@ -27,7 +27,8 @@ public:
     // ~/.config/Paytick/Paytick.conf on Linux.
     static QString standardFilePath();
 
-    explicit SettingsStore(const QString &filePath = standardFilePath(), QObject *parent = nullptr);
+    explicit SettingsStore(const QString &filePath = standardFilePath(),
+                           AtomicFile::Disk *disk = nullptr, QObject *parent = nullptr);
 
     QString filePath() const { return filePath_; }
 
@@ -36,27 +37,9 @@ public:
     // Writes the file now; true when it is on disk. For quitting and retrying.
     bool save();
 
-    QString text(QLatin1StringView key) const;
-    double real(QLatin1StringView key) const;
-    bool flag(QLatin1StringView key) const;
-    std::optional<QByteArray> bytes(QLatin1StringView key) const;
-    template <ClosedListEnum Enum> Enum choice(QLatin1StringView key) const {
-        if (auto stored = fromRawValue<Enum>(text(key)))
-            return *stored;
-        return *fromRawValue<Enum>(Keys::definition(key).defaultValue().toString());
-    }
-
-    void setText(QLatin1StringView key, const QString &value);
-    void setReal(QLatin1StringView key, double value);
-    void setFlag(QLatin1StringView key, bool value);
-    void setBytes(QLatin1StringView key, const QByteArray &value);
-    template <ClosedListEnum Enum> void setChoice(QLatin1StringView key, Enum value) {
-        setText(key, rawValue(value));
-    }
-
-    // Typed access by value type, for bindings.
-    template <typename T> T get(QLatin1StringView key) const;
-    template <typename T> void set(QLatin1StringView key, const T &value);
+    template <typename T> T get(const Key<T> &key) const;
+    // Writes only a real change, and only then emits changed().
+    template <typename T> void set(const Key<T> &key, const std::type_identity_t<T> &value);
 
     // Values outside the twelve settings (the panel's frame), kept in the same file.
     QVariant extra(const QString &key) const { return values_.value(key); }
@@ -67,45 +50,59 @@ signals:
     void saveProblemChanged(const QString &problem);
 
 private:
+    // What the file holds for `name` in the stored type's form, if readable.
+    std::optional<QString> storedText(QLatin1StringView name) const;
+    std::optional<double> storedReal(QLatin1StringView name) const;
+    std::optional<bool> storedFlag(QLatin1StringView name) const;
+    std::optional<QByteArray> storedBytes(QLatin1StringView name) const;
+
+    void setText(QLatin1StringView name, const QString &value);
+    void setBytes(QLatin1StringView name, const QByteArray &value);
+    void storeValue(QLatin1StringView name, double value);
+    void storeValue(QLatin1StringView name, bool value);
+
     void load();
-    void removeStaleTemporaries() const;
     void store(const QString &key, const QVariant &value);
-    QString persist(); // the problem, or empty
     bool keepCopyOfFile();
 
     QString filePath_;
+    AtomicFile file_;
     QVariantMap values_;
     QString saveProblem_;
     QTimer retry_; // while a problem lasts, even when nothing changes
     bool copyBeforeReplacing_ = false;
 };
 
-template <typename T> T SettingsStore::get(QLatin1StringView key) const {
+template <typename T> T SettingsStore::get(const Key<T> &key) const {
+    std::optional<T> stored;
     if constexpr (std::is_same_v<T, QString>)
-        return text(key);
+        stored = storedText(key.name);
     else if constexpr (std::is_same_v<T, double>)
-        return real(key);
+        stored = storedReal(key.name);
     else if constexpr (std::is_same_v<T, bool>)
-        return flag(key);
-    else if constexpr (std::is_same_v<T, std::optional<QByteArray>>)
-        return bytes(key);
-    else
-        return choice<T>(key);
+        stored = storedFlag(key.name);
+    else if constexpr (std::is_same_v<T, std::optional<QByteArray>>) {
+        if (std::optional<QByteArray> bytes = storedBytes(key.name))
+            stored = bytes;
+    } else if (std::optional<QString> text = storedText(key.name))
+        stored = fromRawValue<T>(*text);
+    if (stored && (key.accepts == nullptr || key.accepts(*stored)))
+        return *stored;
+    return key.fallback();
 }
 
-template <typename T> void SettingsStore::set(QLatin1StringView key, const T &value) {
-    if constexpr (std::is_same_v<T, QString>)
-        setText(key, value);
-    else if constexpr (std::is_same_v<T, double>)
-        setReal(key, value);
-    else if constexpr (std::is_same_v<T, bool>)
-        setFlag(key, value);
-    else if constexpr (std::is_same_v<T, QByteArray>)
-        setBytes(key, value);
-    else if constexpr (std::is_same_v<T, std::optional<QByteArray>>) {
+template <typename T>
+void SettingsStore::set(const Key<T> &key, const std::type_identity_t<T> &value) {
+    if constexpr (std::is_same_v<T, std::optional<QByteArray>>) {
         // Nothing ever removes a stored image; only a new one replaces it.
         if (value)
-            setBytes(key, *value);
-    } else
-        setChoice<T>(key, value);
+            setBytes(key.name, *value);
+    } else if constexpr (std::is_same_v<T, double> || std::is_same_v<T, bool>) {
+        // A number or flag that reads the same is no change, whatever its form.
+        if (!values_.contains(key.name) || get(key) != value)
+            storeValue(key.name, value);
+    } else if constexpr (std::is_same_v<T, QString>)
+        setText(key.name, value);
+    else
+        setText(key.name, rawValue(value));
 }

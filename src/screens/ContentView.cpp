@@ -27,8 +27,8 @@ ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAs
     , clock_(std::move(clock))
     , askForImage_(std::move(askForImage))
     , setup_(new SetupView(
-          Setting<QString>(store, Keys::salary), Setting<PayPeriod>(store, Keys::period),
-          [this] { start(); }, [this] { openSettings(); }, this))
+          Setting(store, Keys::salary), Setting(store, Keys::period), [this] { start(); },
+          [this] { openSettings(); }, this))
     , counter_(new CounterView([this] { stop(); }, [this] { openSettings(); }, clock_, this))
     , saveProblem_(new SaveProblemMark(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -72,11 +72,11 @@ double ContentView::heightFor(bool hasGoal) const {
 }
 
 void ContentView::start() {
-    store_.setReal(Keys::startedAt, clock_());
+    store_.set(Keys::startedAt, clock_());
 }
 
 void ContentView::stop() {
-    store_.setReal(Keys::startedAt, 0);
+    store_.set(Keys::startedAt, 0);
 }
 
 void ContentView::openSettings() {
@@ -109,23 +109,23 @@ void ContentView::closeSettings() {
 }
 
 void ContentView::refresh() {
-    const double startedAt = store_.real(Keys::startedAt);
-    const PayPeriod period = store_.choice<PayPeriod>(Keys::period);
+    const double startedAt = store_.get(Keys::startedAt);
+    const PayPeriod period = store_.get(Keys::period);
     const std::optional<double> salary =
-        Earnings::countableSalary(store_.text(Keys::salary), period);
+        Earnings::countableSalary(store_.get(Keys::salary), period);
     const Screen previous = screen_;
     screen_ = showingSettings_                      ? Screen::settings
               : startedAt > 0 && salary.has_value() ? Screen::counter
                                                     : Screen::setup;
-    const QColor color = toQColor(store_.choice<DigitColor>(Keys::digitColor));
+    const QColor color = toQColor(store_.get(Keys::digitColor));
     const std::optional<Goal> currentGoal = goal();
 
     if (screen_ == Screen::counter) {
         CounterView::Inputs inputs;
         inputs.start = startedAt;
         inputs.perSecond = Earnings::perSecond(*salary, period);
-        inputs.currency = Currency::label(store_.text(Keys::currency),
-                                          store_.choice<CurrencyStyle>(Keys::currencyStyle));
+        inputs.currency =
+            Currency::label(store_.get(Keys::currency), store_.get(Keys::currencyStyle));
         inputs.color = color;
         inputs.goal = currentGoal;
         counter_->setInputs(inputs);

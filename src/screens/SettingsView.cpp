@@ -39,9 +39,9 @@ QLineEdit *field(const QString &placeholder, QWidget *parent) {
 
 // Writes every edit as typed; takes the stored text only when it differs, so
 // the caret and the input method stay where the user left them.
-void bindText(QLineEdit *edit, SettingsStore &store, QLatin1StringView key) {
+void bindText(QLineEdit *edit, SettingsStore &store, const Key<QString> &key) {
     QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [&store, key](const QString &text) { store.setText(key, text); });
+                     [&store, key](const QString &text) { store.set(key, text); });
 }
 
 void showText(QLineEdit *edit, const QString &text) {
@@ -63,9 +63,9 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     , amountNote_(TextStyle::warningNote(QString(), this))
     , text_(field(QStringLiteral("What it's for"), this))
     , picture_(new SegmentedControl(QStringLiteral("Picture"), pictureKindLabels(), this))
-    , emojiChooser_(new EmojiChooser(Setting<QString>(store, Keys::goalEmoji), this))
-    , imageChooser_(new ImageChooser(Setting<std::optional<QByteArray>>(store, Keys::goalImage),
-                                     std::move(askForImage), this)) {
+    , emojiChooser_(new EmojiChooser(Setting(store, Keys::goalEmoji), this))
+    , imageChooser_(
+          new ImageChooser(Setting(store, Keys::goalImage), std::move(askForImage), this)) {
     // Opened, the screen takes the keys, so Escape closes it whatever was
     // clicked before; a click on its background takes them back.
     setFocusPolicy(Qt::ClickFocus);
@@ -98,7 +98,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
             swatchRow->addStretch(1);
         auto *swatch = new ColorSwatch(color, this);
         connect(swatch, &ColorSwatch::clicked, this, [this, color] {
-            store_.setChoice(Keys::digitColor, color);
+            store_.set(Keys::digitColor, color);
             followStore(); // a click on the ringed one must keep its ring
         });
         swatches_.append(swatch);
@@ -130,17 +130,17 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
     column->addStretch(1);
 
     connect(currency_, &QComboBox::activated, this, [this](int index) {
-        store_.setText(Keys::currency, currency_->itemData(index).toString());
+        store_.set(Keys::currency, currency_->itemData(index).toString());
     });
     connect(style_, &SegmentedControl::chosen, this, [this](int index) {
-        store_.setChoice(Keys::currencyStyle, allCases<CurrencyStyle>().at(std::size_t(index)));
+        store_.set(Keys::currencyStyle, allCases<CurrencyStyle>().at(std::size_t(index)));
     });
     connect(goalSwitch_, &ToggleSwitch::toggled, this,
-            [this](bool on) { store_.setFlag(Keys::goalEnabled, on); });
+            [this](bool on) { store_.set(Keys::goalEnabled, on); });
     bindText(amount_, store_, Keys::goalAmount);
     bindText(text_, store_, Keys::goalText);
     connect(picture_, &SegmentedControl::chosen, this, [this](int index) {
-        store_.setChoice(Keys::goalPicture, allCases<GoalPictureKind>().at(std::size_t(index)));
+        store_.set(Keys::goalPicture, allCases<GoalPictureKind>().at(std::size_t(index)));
     });
     connect(&store_, &SettingsStore::changed, this, &SettingsView::followStore);
     followStore();
@@ -164,34 +164,34 @@ QWidget *SettingsView::row(const QString &title, QWidget *content) {
 }
 
 void SettingsView::followStore() {
-    const QString code = store_.text(Keys::currency);
+    const QString code = store_.get(Keys::currency);
     const int index = currency_->findData(code);
     if (currency_->currentIndex() != index)
         currency_->setCurrentIndex(index);
     style_->setLabel(0, QStringLiteral("Symbol ") + Currency::symbol(code));
     style_->setLabel(1, code);
-    style_->setSelected(static_cast<int>(store_.choice<CurrencyStyle>(Keys::currencyStyle)));
+    style_->setSelected(static_cast<int>(store_.get(Keys::currencyStyle)));
 
-    const DigitColor chosen = store_.choice<DigitColor>(Keys::digitColor);
+    const DigitColor chosen = store_.get(Keys::digitColor);
     for (ColorSwatch *swatch : swatches_)
         swatch->setChecked(swatch->digitColor() == chosen);
 
-    const bool goalOn = store_.flag(Keys::goalEnabled);
+    const bool goalOn = store_.get(Keys::goalEnabled);
     if (goalSwitch_->isChecked() != goalOn)
         goalSwitch_->setChecked(goalOn);
     for (QWidget *goalRow : {amountRow_, textRow_, pictureRow_})
         goalRow->setVisible(goalOn);
 
-    const QString amount = store_.text(Keys::goalAmount);
+    const QString amount = store_.get(Keys::goalAmount);
     showText(amount_, amount);
     const bool parses = Earnings::parseAmount(amount).has_value();
     amountNote_->setVisible(goalOn && !parses);
     amountNote_->setText(amount.isEmpty()
                              ? QStringLiteral("Enter an amount to start tracking your goal")
                              : QStringLiteral("Enter the amount as a number, like 5000"));
-    showText(text_, store_.text(Keys::goalText));
+    showText(text_, store_.get(Keys::goalText));
 
-    const GoalPictureKind kind = store_.choice<GoalPictureKind>(Keys::goalPicture);
+    const GoalPictureKind kind = store_.get(Keys::goalPicture);
     picture_->setSelected(static_cast<int>(kind));
     emojiChooser_->setVisible(goalOn && kind == GoalPictureKind::emoji);
     imageChooser_->setVisible(goalOn && kind == GoalPictureKind::image);

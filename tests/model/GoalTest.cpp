@@ -27,18 +27,18 @@ protected:
 };
 
 TEST_F(GoalFromSettings, isAbsentWhileSwitchedOffWhateverElseIsStored) {
-    store.setText(Keys::goalAmount, QStringLiteral("1000"));
-    store.setText(Keys::goalText, QStringLiteral("Bike"));
-    store.setChoice(Keys::goalPicture, GoalPictureKind::image);
-    store.setBytes(Keys::goalImage, redSquarePng());
+    store.set(Keys::goalAmount, QStringLiteral("1000"));
+    store.set(Keys::goalText, QStringLiteral("Bike"));
+    store.set(Keys::goalPicture, GoalPictureKind::image);
+    store.set(Keys::goalImage, redSquarePng());
     EXPECT_FALSE(Goal::fromSettings(store).has_value());
 }
 
 TEST_F(GoalFromSettings, alwaysExistsWhenSwitchedOnWithWhatPartsParse) {
-    store.setFlag(Keys::goalEnabled, true);
-    store.setText(Keys::goalAmount, QStringLiteral("abc"));
-    store.setText(Keys::goalText, QStringLiteral(" Trip "));
-    store.setText(Keys::goalEmoji, QString());
+    store.set(Keys::goalEnabled, true);
+    store.set(Keys::goalAmount, QStringLiteral("abc"));
+    store.set(Keys::goalText, QStringLiteral(" Trip "));
+    store.set(Keys::goalEmoji, QString());
     const auto goal = Goal::fromSettings(store);
     ASSERT_TRUE(goal.has_value());
     EXPECT_EQ(goal->amount, std::nullopt);
@@ -47,30 +47,30 @@ TEST_F(GoalFromSettings, alwaysExistsWhenSwitchedOnWithWhatPartsParse) {
 }
 
 TEST_F(GoalFromSettings, parsesTheAmountWithTheGroupingRule) {
-    store.setFlag(Keys::goalEnabled, true);
-    store.setText(Keys::goalAmount, QStringLiteral("1.500"));
+    store.set(Keys::goalEnabled, true);
+    store.set(Keys::goalAmount, QStringLiteral("1.500"));
     EXPECT_EQ(Goal::fromSettings(store)->amount, 1500.0);
 }
 
 TEST_F(GoalFromSettings, picksThePictureByKind) {
-    store.setFlag(Keys::goalEnabled, true);
+    store.set(Keys::goalEnabled, true);
     // The default kind is the emoji, with the default emoji.
     const Goal withEmoji = *Goal::fromSettings(store);
     const auto emoji = std::get_if<Goal::Emoji>(&withEmoji.picture);
     ASSERT_NE(emoji, nullptr);
     EXPECT_EQ(emoji->text, QStringLiteral("\U0001F3D6\uFE0F"));
 
-    store.setChoice(Keys::goalPicture, GoalPictureKind::image);
+    store.set(Keys::goalPicture, GoalPictureKind::image);
     EXPECT_TRUE(std::holds_alternative<Goal::NoPicture>(Goal::fromSettings(store)->picture));
-    store.setBytes(Keys::goalImage, QByteArray("not a picture"));
+    store.set(Keys::goalImage, QByteArray("not a picture"));
     EXPECT_TRUE(std::holds_alternative<Goal::NoPicture>(Goal::fromSettings(store)->picture));
-    store.setBytes(Keys::goalImage, redSquarePng());
+    store.set(Keys::goalImage, redSquarePng());
     const Goal withImage = *Goal::fromSettings(store);
     const auto image = std::get_if<QImage>(&withImage.picture);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->size(), QSize(128, 128));
 
-    store.setChoice(Keys::goalPicture, GoalPictureKind::none);
+    store.set(Keys::goalPicture, GoalPictureKind::none);
     EXPECT_TRUE(std::holds_alternative<Goal::NoPicture>(Goal::fromSettings(store)->picture));
-    EXPECT_TRUE(store.bytes(Keys::goalImage).has_value()) << "switching kind keeps the image";
+    EXPECT_TRUE(store.get(Keys::goalImage).has_value()) << "switching kind keeps the image";
 }

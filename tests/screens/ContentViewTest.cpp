@@ -64,8 +64,8 @@ TEST_F(Root, countsOnlyWithAStartMomentAndASalaryThatParses) {
     };
     build();
     for (const Row &row : rows) {
-        store.setText(Keys::salary, QString::fromUtf8(row.salary));
-        store.setReal(Keys::startedAt, row.startedAt);
+        store.set(Keys::salary, QString::fromUtf8(row.salary));
+        store.set(Keys::startedAt, row.startedAt);
         EXPECT_EQ(root->screen(), row.screen) << row.startedAt << " " << row.salary;
     }
     EXPECT_EQ(root->setupView()->salaryField()->text(), "5000");
@@ -75,33 +75,33 @@ TEST_F(Root, startStoresTheMomentWithItsFractionAndStopClearsIt) {
     build();
     QTest::keyClicks(root->setupView()->salaryField(), QStringLiteral("3000"));
     QTest::keyClick(root->setupView()->salaryField(), Qt::Key_Return);
-    EXPECT_EQ(store.real(Keys::startedAt), now);
-    EXPECT_EQ(SettingsStore(temp.path()).real(Keys::startedAt), now);
+    EXPECT_EQ(store.get(Keys::startedAt), now);
+    EXPECT_EQ(SettingsStore(temp.path()).get(Keys::startedAt), now);
     EXPECT_EQ(root->screen(), ContentView::Screen::counter);
     EXPECT_TRUE(root->counterView()->isVisible());
     EXPECT_FALSE(root->setupView()->isVisible());
     root->stop();
-    EXPECT_EQ(store.real(Keys::startedAt), 0.0);
+    EXPECT_EQ(store.get(Keys::startedAt), 0.0);
     EXPECT_EQ(root->screen(), ContentView::Screen::setup);
 }
 
 TEST_F(Root, growsForAGoalAndKeepsItsHeightWhenStopping) {
     build();
-    store.setFlag(Keys::goalEnabled, true);
+    store.set(Keys::goalEnabled, true);
     EXPECT_EQ(root->windowHeight(), 172);
     EXPECT_EQ(services.heights.back(), 172);
-    store.setText(Keys::salary, QStringLiteral("5000"));
-    store.setReal(Keys::startedAt, now);
+    store.set(Keys::salary, QStringLiteral("5000"));
+    store.set(Keys::startedAt, now);
     EXPECT_EQ(services.heights.back(), 172);
     root->stop();
     EXPECT_EQ(services.heights.back(), 172);
-    store.setFlag(Keys::goalEnabled, false);
+    store.set(Keys::goalEnabled, false);
     EXPECT_EQ(services.heights.back(), 132);
 }
 
 TEST_F(Root, fitsThePanelToTheSettingsScreenAndBack) {
-    store.setText(Keys::salary, QStringLiteral(" 42 "));
-    store.setChoice(Keys::period, PayPeriod::yearly);
+    store.set(Keys::salary, QStringLiteral(" 42 "));
+    store.set(Keys::period, PayPeriod::yearly);
     build();
     root->openSettings();
     QApplication::processEvents();
@@ -132,11 +132,11 @@ TEST(SaveProblem, showsAnOrangeMarkWhileTheSettingsCannotBeSaved) {
     root.resize(320, 132);
     root.show();
     EXPECT_FALSE(root.saveProblemMark()->isVisible());
-    store.setText(Keys::salary, QStringLiteral("5"));
+    store.set(Keys::salary, QStringLiteral("5"));
     EXPECT_TRUE(root.saveProblemMark()->isVisible());
     EXPECT_TRUE(root.saveProblemMark()->toolTip().contains("cannot make its folder"));
     QFile::remove(blocker);
-    store.setText(Keys::salary, QStringLiteral("50"));
+    store.set(Keys::salary, QStringLiteral("50"));
     EXPECT_FALSE(root.saveProblemMark()->isVisible());
 }
 

@@ -54,11 +54,11 @@ TEST_F(Settings, endsWithTheGoalSwitchWhileTheGoalIsOff) {
     EXPECT_FALSE(view->goalSwitch()->isChecked());
     EXPECT_FALSE(view->showsGoalRows());
     const int closed = view->naturalHeight();
-    store.setText(Keys::goalAmount, QStringLiteral("1000"));
+    store.set(Keys::goalAmount, QStringLiteral("1000"));
     QSignalSpy writes(&store, &SettingsStore::changed);
     switchGoalOn();
     EXPECT_TRUE(view->showsGoalRows());
-    EXPECT_TRUE(store.flag(Keys::goalEnabled));
+    EXPECT_TRUE(store.get(Keys::goalEnabled));
     ASSERT_EQ(writes.count(), 1) << "switching on touches no goal value";
     EXPECT_EQ(writes[0][0].toString(), "goalEnabled");
     EXPECT_GT(view->naturalHeight(), closed);
@@ -83,8 +83,8 @@ TEST_F(Settings, explainsAnAmountThatDoesNotParse) {
         view->amountField()->clear();
         QTest::keyClicks(view->amountField(), QString::fromUtf8(row.typed));
         if (QByteArray(row.typed).isEmpty())
-            store.setText(Keys::goalAmount, QString());
-        EXPECT_EQ(store.text(Keys::goalAmount), QString::fromUtf8(row.typed));
+            store.set(Keys::goalAmount, QString());
+        EXPECT_EQ(store.get(Keys::goalAmount), QString::fromUtf8(row.typed));
         EXPECT_EQ(view->amountNote()->isVisibleTo(view.get()), *row.note != '\0') << row.typed;
         if (*row.note) {
             EXPECT_EQ(view->amountNote()->text(), QString::fromUtf8(row.note)) << row.typed;
@@ -93,19 +93,19 @@ TEST_F(Settings, explainsAnAmountThatDoesNotParse) {
 }
 
 TEST_F(Settings, growsWhenTheNoteAppears) {
-    store.setFlag(Keys::goalEnabled, true);
-    store.setText(Keys::goalAmount, QStringLiteral("5000"));
+    store.set(Keys::goalEnabled, true);
+    store.set(Keys::goalAmount, QStringLiteral("5000"));
     QApplication::processEvents();
     const int withoutNote = view->naturalHeight();
     QSignalSpy heights(view.get(), &SettingsView::naturalHeightChanged);
-    store.setText(Keys::goalAmount, QStringLiteral("abc"));
+    store.set(Keys::goalAmount, QStringLiteral("abc"));
     EXPECT_GT(view->naturalHeight(), withoutNote);
     ASSERT_GE(heights.count(), 1);
     EXPECT_EQ(heights.last()[0].toInt(), view->naturalHeight());
 }
 
 TEST_F(Settings, showsTheChosenCurrencyInBothLabelStyles) {
-    store.setText(Keys::currency, QStringLiteral("USD"));
+    store.set(Keys::currency, QStringLiteral("USD"));
     EXPECT_EQ(view->stylePicker()->label(0), QStringLiteral("Symbol $"));
     EXPECT_EQ(view->stylePicker()->label(1), "USD");
     const int euro = view->currencyPicker()->findData(QStringLiteral("EUR"));
@@ -113,11 +113,11 @@ TEST_F(Settings, showsTheChosenCurrencyInBothLabelStyles) {
     EXPECT_EQ(view->currencyPicker()->itemText(euro), QStringLiteral("EUR \u2013 Euro"));
     view->currencyPicker()->setCurrentIndex(euro);
     emit view->currencyPicker()->activated(euro);
-    EXPECT_EQ(store.text(Keys::currency), "EUR");
+    EXPECT_EQ(store.get(Keys::currency), "EUR");
     EXPECT_EQ(view->stylePicker()->label(0), QStringLiteral("Symbol \u20AC"));
     EXPECT_EQ(view->stylePicker()->label(1), "EUR");
     QTest::mouseClick(view->stylePicker()->findChildren<QPushButton *>().at(0), Qt::LeftButton);
-    EXPECT_EQ(store.text(Keys::currencyStyle), "Symbol");
+    EXPECT_EQ(store.get(Keys::currencyStyle), CurrencyStyle::symbol);
 }
 
 TEST_F(Settings, ringsExactlyTheStoredColour) {
@@ -132,7 +132,7 @@ TEST_F(Settings, ringsExactlyTheStoredColour) {
     EXPECT_EQ(ringed(), QStringList{"Green"});
     EXPECT_EQ(view->swatches().at(7)->toolTip(), "Blue");
     QTest::mouseClick(view->swatches().at(7), Qt::LeftButton);
-    EXPECT_EQ(store.text(Keys::digitColor), "Blue");
+    EXPECT_EQ(store.get(Keys::digitColor), DigitColor::blue);
     EXPECT_EQ(ringed(), QStringList{"Blue"});
     QTest::mouseClick(view->swatches().at(7), Qt::LeftButton);
     EXPECT_EQ(ringed(), QStringList{"Blue"});
@@ -147,13 +147,13 @@ TEST_F(Settings, emojiFieldKeepsOneCharacter) {
     EXPECT_TRUE(chooser->isVisible());
     EXPECT_EQ(chooser->highlighted(), 0);
     QTest::mouseClick(chooser->presetButton(3), Qt::LeftButton);
-    EXPECT_EQ(store.text(Keys::goalEmoji), QStringLiteral("\U0001F4BB"));
+    EXPECT_EQ(store.get(Keys::goalEmoji), QStringLiteral("\U0001F4BB"));
     EXPECT_EQ(chooser->highlighted(), 3);
     EXPECT_EQ(chooser->field()->text(), QStringLiteral("\U0001F4BB"));
 
     chooser->field()->clear();
     QTest::keyClicks(chooser->field(), QStringLiteral("ab"));
-    EXPECT_EQ(store.text(Keys::goalEmoji), "b");
+    EXPECT_EQ(store.get(Keys::goalEmoji), "b");
     EXPECT_EQ(chooser->field()->text(), "b");
 
     const QString family =
@@ -161,36 +161,36 @@ TEST_F(Settings, emojiFieldKeepsOneCharacter) {
     QApplication::clipboard()->setText(QStringLiteral("\U0001F697") + family);
     QTest::keyClick(chooser->field(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(chooser->field(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(store.text(Keys::goalEmoji), family);
+    EXPECT_EQ(store.get(Keys::goalEmoji), family);
     EXPECT_EQ(chooser->highlighted(), -1);
 
     chooser->field()->selectAll();
     QTest::keyClick(chooser->field(), Qt::Key_Backspace);
-    EXPECT_EQ(store.text(Keys::goalEmoji), "");
+    EXPECT_EQ(store.get(Keys::goalEmoji), "");
     EXPECT_EQ(chooser->highlighted(), -1);
 
-    store.setText(Keys::goalEmoji, QStringLiteral("\U0001F3D6"));
+    store.set(Keys::goalEmoji, QStringLiteral("\U0001F3D6"));
     EXPECT_EQ(chooser->highlighted(), -1) << "without its variation selector it is another text";
 }
 
 TEST_F(Settings, keepsStoredPicturesWhenTheKindOrGoalChanges) {
-    store.setBytes(Keys::goalImage, QByteArray("bytes"));
-    store.setText(Keys::goalEmoji, QStringLiteral("x"));
+    store.set(Keys::goalImage, QByteArray("bytes"));
+    store.set(Keys::goalEmoji, QStringLiteral("x"));
     switchGoalOn();
     for (int kind : {0, 2, 1, 0})
         QTest::mouseClick(view->picturePicker()->findChildren<QPushButton *>().at(kind),
                           Qt::LeftButton);
-    EXPECT_EQ(store.text(Keys::goalPicture), "None");
+    EXPECT_EQ(store.get(Keys::goalPicture), GoalPictureKind::none);
     EXPECT_FALSE(view->emojiChooser()->isVisible());
     EXPECT_FALSE(view->imageChooser()->isVisible());
     switchGoalOn(); // off again
-    EXPECT_EQ(store.bytes(Keys::goalImage), QByteArray("bytes"));
-    EXPECT_EQ(store.text(Keys::goalEmoji), "x");
+    EXPECT_EQ(store.get(Keys::goalImage), QByteArray("bytes"));
+    EXPECT_EQ(store.get(Keys::goalEmoji), "x");
 }
 
 TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
-    store.setFlag(Keys::goalEnabled, true);
-    store.setChoice(Keys::goalPicture, GoalPictureKind::image);
+    store.set(Keys::goalEnabled, true);
+    store.set(Keys::goalPicture, GoalPictureKind::image);
     QApplication::processEvents();
     ImageChooser *chooser = view->imageChooser();
     EXPECT_EQ(chooser->button()->text(), QStringLiteral("Upload Image\u2026"));
@@ -203,14 +203,14 @@ TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
     picture.save(good);
     nextFile = good;
     QTest::mouseClick(chooser->button(), Qt::LeftButton);
-    ASSERT_TRUE(store.bytes(Keys::goalImage).has_value());
-    const QImage stored = QImage::fromData(*store.bytes(Keys::goalImage), "PNG");
+    ASSERT_TRUE(store.get(Keys::goalImage).has_value());
+    const QImage stored = QImage::fromData(*store.get(Keys::goalImage), "PNG");
     EXPECT_EQ(stored.size(), QSize(128, 128));
     EXPECT_EQ(chooser->button()->text(), QStringLiteral("Change Image\u2026"));
     EXPECT_TRUE(chooser->thumbnail()->isVisibleTo(view.get()));
     EXPECT_FALSE(chooser->note()->isVisibleTo(view.get()));
 
-    const QByteArray before = *store.bytes(Keys::goalImage);
+    const QByteArray before = *store.get(Keys::goalImage);
     const QString text = files.filePath(QStringLiteral("notes.txt"));
     QFile file(text);
     file.open(QIODevice::WriteOnly);
@@ -218,7 +218,7 @@ TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
     file.close();
     nextFile = text;
     QTest::mouseClick(chooser->button(), Qt::LeftButton);
-    EXPECT_EQ(store.bytes(Keys::goalImage), before);
+    EXPECT_EQ(store.get(Keys::goalImage), before);
     EXPECT_TRUE(chooser->note()->isVisibleTo(view.get()));
     EXPECT_EQ(chooser->note()->text(), "Couldn't read that image");
     EXPECT_EQ(chooser->button()->text(), QStringLiteral("Change Image\u2026"));
@@ -226,7 +226,7 @@ TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
     nextFile.reset(); // cancelled: the note stays, the image stays
     QTest::mouseClick(chooser->button(), Qt::LeftButton);
     EXPECT_EQ(asked, 3);
-    EXPECT_EQ(store.bytes(Keys::goalImage), before);
+    EXPECT_EQ(store.get(Keys::goalImage), before);
     EXPECT_TRUE(chooser->note()->isVisibleTo(view.get()));
 
     nextFile = good;

@@ -18,8 +18,8 @@ protected:
     TempSettings temp;
     SettingsStore store{temp.path()};
     int starts = 0;
-    SetupView view{Setting<QString>(store, Keys::salary), Setting<PayPeriod>(store, Keys::period),
-                   [this] { ++starts; }, [] {}};
+    SetupView view{Setting(store, Keys::salary), Setting(store, Keys::period), [this] { ++starts; },
+                   [] {}};
 
     void SetUp() override {
         view.resize(292, 104);
@@ -44,12 +44,12 @@ TEST_F(Setup, storesEveryKeystrokeAndEnablesStartWhileTheSalaryParses) {
     QSignalSpy writes(&store, &SettingsStore::changed);
     QTest::keyClicks(view.salaryField(), QStringLiteral("5000"));
     EXPECT_EQ(writes.count(), 4);
-    EXPECT_EQ(store.text(Keys::salary), "5000");
+    EXPECT_EQ(store.get(Keys::salary), "5000");
     EXPECT_TRUE(view.startButton()->isEnabled());
     EXPECT_EQ(view.salaryField()->cursorPosition(), 4);
     view.salaryField()->selectAll();
     QTest::keyClick(view.salaryField(), Qt::Key_Backspace);
-    EXPECT_EQ(store.text(Keys::salary), "");
+    EXPECT_EQ(store.get(Keys::salary), "");
     EXPECT_FALSE(view.startButton()->isEnabled());
 }
 
@@ -61,7 +61,7 @@ TEST_F(Setup, returnStartsOnceOnlyWhenTheSalaryParses) {
     QTest::keyClicks(view.salaryField(), QStringLiteral(" 5000 "));
     QTest::keyClick(view.salaryField(), Qt::Key_Return);
     EXPECT_EQ(starts, 1);
-    EXPECT_EQ(store.text(Keys::salary), " 5000 ");
+    EXPECT_EQ(store.get(Keys::salary), " 5000 ");
     EXPECT_EQ(view.salaryField()->text(), " 5000 ");
     QTest::mouseClick(view.startButton(), Qt::LeftButton);
     EXPECT_EQ(starts, 2);
@@ -81,8 +81,8 @@ TEST_F(Setup, refusesASalaryTooLargeToCountWithANoteInTheTitlesPlace) {
         {QStringLiteral("letters"), PayPeriod::yearly, false, false},
     };
     for (const Row &row : rows) {
-        store.setChoice(Keys::period, row.period);
-        store.setText(Keys::salary, row.salary);
+        store.set(Keys::period, row.period);
+        store.set(Keys::salary, row.salary);
         EXPECT_EQ(view.startButton()->isEnabled(), row.startable)
             << row.salary.left(20).toStdString();
         EXPECT_EQ(view.limitNote()->isVisible(), row.note) << row.salary.left(20).toStdString();
@@ -94,17 +94,17 @@ TEST_F(Setup, refusesASalaryTooLargeToCountWithANoteInTheTitlesPlace) {
 
 TEST_F(Setup, storesTheChosenPeriod) {
     QTest::mouseClick(view.periodPicker()->findChildren<QPushButton *>().at(1), Qt::LeftButton);
-    EXPECT_EQ(store.text(Keys::period), "Yearly");
+    EXPECT_EQ(store.get(Keys::period), PayPeriod::yearly);
     EXPECT_EQ(view.periodPicker()->selected(), 1);
 }
 
 TEST_F(Setup, followsTheStoreWithoutDisturbingTyping) {
     QTest::keyClicks(view.salaryField(), QStringLiteral("12"));
     view.salaryField()->setCursorPosition(1);
-    store.setChoice(Keys::period, PayPeriod::yearly); // another key changes
+    store.set(Keys::period, PayPeriod::yearly); // another key changes
     EXPECT_EQ(view.salaryField()->cursorPosition(), 1);
     EXPECT_EQ(view.periodPicker()->selected(), 1);
-    store.setText(Keys::salary, QStringLiteral("77")); // written elsewhere
+    store.set(Keys::salary, QStringLiteral("77")); // written elsewhere
     EXPECT_EQ(view.salaryField()->text(), "77");
 }
 

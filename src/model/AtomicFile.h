@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces a file's whole content so that a crash or power loss leaves either
+// the old content or the new, never a mix: a temporary file in the same
+// folder, its data synced, renamed over the file, the folder synced. The file
+// is private to its owner (0600, in a 0700 folder it creates), and a file that
+// is a link stays a link: the write lands on its target.
+class AtomicFile {
+public:
+    // The steps that make the replacement durable. Tests give their own to
+    // watch the order or to fail one.
+    class Disk {
+    public:
+        virtual ~Disk() = default;
+        virtual bool syncFile(const QString &path);
+        virtual bool syncFolder(const QString &path);
+        virtual bool rename(const QString &from, const QString &to);
+    };
+
+    explicit AtomicFile(QString path, Disk *disk = nullptr);
+
+    // The file really written: the target of a link, else the path itself.
+    QString target() const;
+
+    // Why the content did not reach the disk; empty when it did.
+    QString write(const QByteArray &content);
+
+    // Removes temporaries left by writers that died mid-write, keeping those
+    // of a writer still running.
+    void removeLeftovers() const;
+
+private:
+    QString path_;
+    Disk *disk_;
+};
