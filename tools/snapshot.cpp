@@ -70,13 +70,13 @@ bool saveScreens(const QDir &folder) {
         const QString suffix = withGoal ? QStringLiteral("-goal.png") : QStringLiteral(".png");
         const int height = withGoal ? 172 : 132;
         auto *setup = new SetupView(
-            Setting(store, Keys::salary), Setting(store, Keys::period), [] {}, [] {});
+            Setting(store, Keys::salary), Setting(store, Keys::period), [] {}, [] {}, [] {});
         setup->setColor(green);
         setup->setGoal(withGoal ? std::optional<Goal>(goal) : std::nullopt);
         saved &= saveScreen(setup, height, folder.filePath(QStringLiteral("setup") + suffix));
 
         const double now = 1'765'000'000.0;
-        auto *counter = new CounterView([] {}, [] {}, [now] { return now; });
+        auto *counter = new CounterView([] {}, [] {}, [] {}, [now] { return now; });
         CounterView::Inputs inputs;
         inputs.start = now - 2 * 3600 - 17 * 60 - 5.3;
         inputs.perSecond = Earnings::perSecond(5000, PayPeriod::monthly) * 20;
@@ -90,7 +90,8 @@ bool saveScreens(const QDir &folder) {
         store.set(Keys::goalEnabled, withGoal);
         store.set(Keys::goalAmount, QStringLiteral("1000"));
         store.set(Keys::goalText, QStringLiteral("Weekend by the sea"));
-        auto *settings = new SettingsView(store, [] {});
+        auto *settings = new SettingsView(
+            store, [] {}, [](QWidget *) { return std::nullopt; });
         settings->setFixedWidth(292);
         const int height = settings->naturalHeight() + 2 * int(Theme::padding);
         saved &= saveScreen(settings, height,

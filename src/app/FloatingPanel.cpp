@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -54,7 +53,7 @@ std::optional<QRect> placeOnScreen(QRect frame) {
 FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , store_(store)
-    , content_(new ContentView(store, systemNow, ImageChooser::askWithFileDialog, this)) {
+    , content_(new ContentView(store, services_, systemNow, this)) {
     setWindowTitle(QStringLiteral("Paytick"));
     setAttribute(Qt::WA_TranslucentBackground);
     // The panel's size is the root view's choice alone: a layout that grew the
@@ -65,7 +64,8 @@ FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content_);
-    resize(panelWidth, static_cast<int>(std::lround(content_->windowHeight())));
+    resize(panelWidth, content_->wantedHeight());
+    connect(content_, &ContentView::wantedHeightChanged, this, &FloatingPanel::fitHeight);
     connect(&compositor_, &CompositorWatch::changed, this, &FloatingPanel::updateShape);
     updateShape();
 
@@ -95,6 +95,20 @@ void FloatingPanel::present() {
         move(frame.topLeft());
     }
     bringToFront();
+}
+
+void FloatingPanel::fitHeight(int height) {
+    QRect frame = geometry();
+    if (frame.height() == height)
+        return;
+    // The top edge stays, unless the bottom would leave the screen's free area.
+    if (const QScreen *screen = this->screen()) {
+        const QRect free = screen->availableGeometry();
+        if (frame.top() + height > free.bottom() + 1)
+            frame.moveTop(std::max(free.top(), free.bottom() + 1 - height));
+    }
+    frame.setHeight(height);
+    setGeometry(frame);
 }
 
 void FloatingPanel::bringToFront() {

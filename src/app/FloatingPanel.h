@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CompositorWatch.h"
+#include "WindowServices.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +21,9 @@ public:
     // the panel with keyboard focus.
     void present();
     void bringToFront();
+    // Gives the panel `height`, keeping its top edge, and moving it up only
+    // as far as needed to keep its bottom on the screen's free area.
+    void fitHeight(int height);
 
     ContentView *content() const { return content_; }
 
@@ -34,6 +38,7 @@ private:
     void updateShape();
 
     SettingsStore &store_;
+    WindowServices services_;
     ContentView *content_;
     QTimer saveTimer_;
     CompositorWatch compositor_;

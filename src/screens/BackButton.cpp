@@ -4,8 +4,8 @@
 #include <QPen>
 
 BackButton::BackButton(std::function<void()> action, QWidget *parent)
-    : GlyphButton(QStringLiteral("Back"), {QStringLiteral("go-previous")}, parent) {
-    connect(this, &QAbstractButton::clicked, this, std::move(action));
+    : GlyphButton(QStringLiteral("Back"), {QStringLiteral("go-previous")}, std::move(action),
+                  parent) {
 }
 
 void BackButton::paintGlyph(QPainter &painter, const QRectF &box) const {

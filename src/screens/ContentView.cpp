@@ -1,10 +1,6 @@
 #include "ContentView.h"
 
 #include "CounterView.h"
-#include "Currency.h"
-#include "DigitColor.h"
-#include "Earnings.h"
-#include "Keys.h"
 #include "SaveProblemMark.h"
 #include "SettingsStore.h"
 #include "SettingsView.h"
@@ -20,16 +16,17 @@
 
 #include <cmath>
 
-ContentView::ContentView(SettingsStore &store, Clock clock, ImageChooser::FileAsker askForImage,
+ContentView::ContentView(SettingsStore &store, WindowServices &services, Clock clock,
                          QWidget *parent)
-    : WindowDragArea(parent)
+    : WindowDragArea(services, parent)
     , store_(store)
+    , services_(services)
     , clock_(std::move(clock))
-    , askForImage_(std::move(askForImage))
     , setup_(new SetupView(
           Setting(store, Keys::salary), Setting(store, Keys::period), [this] { start(); },
-          [this] { openSettings(); }, this))
-    , counter_(new CounterView([this] { stop(); }, [this] { openSettings(); }, clock_, this))
+          [this] { openSettings(); }, [this] { services_.quit(); }, this))
+    , counter_(new CounterView([this] { stop(); }, [this] { openSettings(); },
+                               [this] { services_.quit(); }, clock_, this))
     , saveProblem_(new SaveProblemMark(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
     auto *frame = new QVBoxLayout(this);
@@ -57,20 +54,6 @@ void ContentView::resizeEvent(QResizeEvent *) {
 
 ContentView::~ContentView() = default;
 
-std::optional<Goal> ContentView::goal() const {
-    return Goal::fromSettings(store_);
-}
-
-double ContentView::windowHeight() const {
-    return showingSettings_ ? heightFor(false) : heightFor(goal().has_value());
-}
-
-double ContentView::heightFor(bool hasGoal) const {
-    if (showingSettings_)
-        return settingsHeight_ + 2 * Theme::padding;
-    return hasGoal ? Theme::baseHeight + Theme::goalRowHeight : Theme::baseHeight;
-}
-
 void ContentView::start() {
     store_.set(Keys::startedAt, clock_());
 }
@@ -85,14 +68,15 @@ void ContentView::openSettings() {
     showingSettings_ = true;
     // A fresh screen each time: a failed image choice is forgotten on closing.
     settings_ = new SettingsView(
-        store_, [this] { closeSettings(); }, askForImage_, this);
+        store_, [this] { closeSettings(); },
+        [this](QWidget *parent) { return services_.askForImage(parent); }, this);
     settings_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout()->addWidget(settings_);
     layout()->setAlignment(settings_, Qt::AlignTop);
     settingsHeight_ = settings_->naturalHeight();
     connect(settings_, &SettingsView::naturalHeightChanged, this, [this](int height) {
         settingsHeight_ = height;
-        fitPanel(windowHeight());
+        updateWantedHeight(false);
     });
     refresh();
 }
@@ -109,29 +93,14 @@ void ContentView::closeSettings() {
 }
 
 void ContentView::refresh() {
-    const double startedAt = store_.get(Keys::startedAt);
-    const PayPeriod period = store_.get(Keys::period);
-    const std::optional<double> salary =
-        Earnings::countableSalary(store_.get(Keys::salary), period);
+    const ScreenChoice choice = ScreenChoice::from(store_, showingSettings_);
     const Screen previous = screen_;
-    screen_ = showingSettings_                      ? Screen::settings
-              : startedAt > 0 && salary.has_value() ? Screen::counter
-                                                    : Screen::setup;
-    const QColor color = toQColor(store_.get(Keys::digitColor));
-    const std::optional<Goal> currentGoal = goal();
-
+    screen_ = choice.screen;
     if (screen_ == Screen::counter) {
-        CounterView::Inputs inputs;
-        inputs.start = startedAt;
-        inputs.perSecond = Earnings::perSecond(*salary, period);
-        inputs.currency =
-            Currency::label(store_.get(Keys::currency), store_.get(Keys::currencyStyle));
-        inputs.color = color;
-        inputs.goal = currentGoal;
-        counter_->setInputs(inputs);
+        counter_->setInputs(choice.counter);
     } else if (screen_ == Screen::setup) {
-        setup_->setColor(color);
-        setup_->setGoal(currentGoal);
+        setup_->setColor(choice.color);
+        setup_->setGoal(choice.goal);
     }
     setup_->setVisible(screen_ == Screen::setup);
     counter_->setVisible(screen_ == Screen::counter);
@@ -139,7 +108,7 @@ void ContentView::refresh() {
         settings_->setVisible(screen_ == Screen::settings);
     if (screen_ != previous)
         focusScreen();
-    fitPanel(heightFor(currentGoal.has_value()));
+    updateWantedHeight(choice.goal.has_value());
 }
 
 void ContentView::focusScreen() {
@@ -158,11 +127,18 @@ void ContentView::focusScreen() {
     }
 }
 
-void ContentView::fitPanel(double height) {
+void ContentView::updateWantedHeight(bool hasGoal) {
+    const double height = showingSettings_ ? settingsHeight_ + 2 * Theme::padding
+                          : hasGoal        ? Theme::baseHeight + Theme::goalRowHeight
+                                           : Theme::baseHeight;
     // While the settings screen has not been measured there is nothing to fit.
     if (height <= 2 * Theme::padding)
         return;
-    WindowServices::current().resizeKeepingTop(this, static_cast<int>(std::lround(height)));
+    const int rounded = static_cast<int>(std::lround(height));
+    if (rounded == wantedHeight_)
+        return;
+    wantedHeight_ = rounded;
+    emit wantedHeightChanged(wantedHeight_);
 }
 
 void ContentView::paintEvent(QPaintEvent *event) {

@@ -1,12 +1,8 @@
 #pragma once
 
 #include "Clock.h"
-#include "Goal.h"
-#include "ImageChooser.h"
+#include "ScreenChoice.h"
 #include "WindowDragArea.h"
-
-#include <memory>
-#include <optional>
 
 class CounterView;
 class SaveProblemMark;
@@ -14,23 +10,22 @@ class SettingsStore;
 class SettingsView;
 class SetupView;
 
-// The root of everything in the panel: chooses the screen, frames it in the
-// panel's dark rounded look, starts and stops counting, and fits the panel's
-// height to what it shows.
+// The root of everything in the panel: shows the screen the settings call
+// for, in the panel's dark rounded look, starts and stops counting, and says
+// what height the panel needs for what it shows.
 class ContentView : public WindowDragArea {
     Q_OBJECT
 
 public:
-    enum class Screen { setup, counter, settings };
+    using Screen = ScreenChoice::Screen;
 
-    explicit ContentView(SettingsStore &store, Clock clock = systemNow,
-                         ImageChooser::FileAsker askForImage = ImageChooser::askWithFileDialog,
-                         QWidget *parent = nullptr);
+    ContentView(SettingsStore &store, WindowServices &services, Clock clock = systemNow,
+                QWidget *parent = nullptr);
     ~ContentView() override;
 
-    Screen screen() const { return screen_; }
-    double windowHeight() const;
-    std::optional<Goal> goal() const;
+    Screen shownScreen() const { return screen_; }
+    // The panel's height for what it shows, in points.
+    int wantedHeight() const { return wantedHeight_; }
 
     void start();
     void stop();
@@ -42,6 +37,9 @@ public:
     SettingsView *settingsView() const { return settings_; }
     SaveProblemMark *saveProblemMark() const { return saveProblem_; }
 
+signals:
+    void wantedHeightChanged(int height);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -49,14 +47,14 @@ protected:
 private:
     void refresh();
     void focusScreen();
-    double heightFor(bool hasGoal) const;
-    void fitPanel(double height);
+    void updateWantedHeight(bool hasGoal);
 
     SettingsStore &store_;
+    WindowServices &services_;
     Clock clock_;
-    ImageChooser::FileAsker askForImage_;
     bool showingSettings_ = false;
-    double settingsHeight_ = 0;
+    int settingsHeight_ = 0;
+    int wantedHeight_ = 0;
     Screen screen_ = Screen::setup;
     SetupView *setup_;
     CounterView *counter_;

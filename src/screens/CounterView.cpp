@@ -48,7 +48,7 @@ QChar widestDigit(const QFontMetricsF &metrics) {
 } // namespace
 
 CounterView::CounterView(std::function<void()> stop, std::function<void()> openSettings,
-                         Clock clock, QWidget *parent)
+                         std::function<void()> quit, Clock clock, QWidget *parent)
     : QWidget(parent)
     , clock_(std::move(clock))
     , elapsed_(TextStyle::secondaryCaption(QString(), this))
@@ -56,7 +56,7 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
     , goalRow_(new GoalRow(this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
-    header->addWidget(new QuitButton(this));
+    header->addWidget(new QuitButton(std::move(quit), this));
     header->addWidget(elapsed_);
     header->addStretch(1);
     header->addWidget(new SettingsButton(std::move(openSettings), this));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Clock.h"
-#include "Goal.h"
+#include "CounterInputs.h"
 #include "GoalRow.h"
 
 #include <QColor>
@@ -23,18 +23,12 @@ class CounterView : public QWidget {
     Q_OBJECT
 
 public:
-    struct Inputs {
-        double start = 0;     // seconds since 1970
-        double perSecond = 0; // currency units a second
-        QString currency;     // the label before the digits; may be empty
-        QColor color = Qt::green;
-        std::optional<Goal> goal;
-    };
+    using Inputs = CounterInputs;
 
     static constexpr int tickMilliseconds = 50;
 
     CounterView(std::function<void()> stop, std::function<void()> openSettings,
-                Clock clock = systemNow, QWidget *parent = nullptr);
+                std::function<void()> quit, Clock clock = systemNow, QWidget *parent = nullptr);
 
     void setInputs(const Inputs &inputs);
 

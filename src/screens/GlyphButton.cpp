@@ -5,8 +5,10 @@
 #include <QIcon>
 #include <QPainter>
 
-GlyphButton::GlyphButton(const QString &name, const QStringList &themeIcons, QWidget *parent)
+GlyphButton::GlyphButton(const QString &name, const QStringList &themeIcons,
+                         std::function<void()> action, QWidget *parent)
     : QAbstractButton(parent) {
+    connect(this, &QAbstractButton::clicked, this, std::move(action));
     setToolTip(name);
     setAccessibleName(name);
     setCursor(Qt::ArrowCursor);

@@ -3,14 +3,17 @@
 #include <QAbstractButton>
 #include <QStringList>
 
+#include <functional>
+
 // A borderless button showing one small glyph in the secondary colour: the
 // icon theme's when it has one, otherwise a glyph painted by the subclass.
 class GlyphButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    // `name` is the tooltip and the accessible name.
-    GlyphButton(const QString &name, const QStringList &themeIcons, QWidget *parent = nullptr);
+    // `name` is the tooltip and the accessible name; a click runs `action`.
+    GlyphButton(const QString &name, const QStringList &themeIcons, std::function<void()> action,
+                QWidget *parent = nullptr);
 
     QSize sizeHint() const override { return QSize(16, 16); }
 

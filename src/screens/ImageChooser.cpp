@@ -2,18 +2,12 @@
 
 #include "GoalImage.h"
 #include "TextStyle.h"
-#include "WindowServices.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace {
 
@@ -56,25 +50,6 @@ ImageChooser::ImageChooser(Setting<std::optional<QByteArray>> image, FileAsker a
     connect(button_, &QPushButton::clicked, this, &ImageChooser::choose);
     image_.observe(this, [this] { followStore(); });
     followStore();
-}
-
-std::optional<QString> ImageChooser::askWithFileDialog(QWidget *parent) {
-    QStringList patterns;
-    for (const QByteArray &format : QImageReader::supportedImageFormats())
-        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    const QString filter = QStringLiteral("Images (%1)").arg(patterns.join(u' '));
-    // A folder that does not exist would be taken as a file name to type over.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (!QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    QString chosen;
-    WindowServices::current().runBelowOthers(parent, [&] {
-        chosen = QFileDialog::getOpenFileName(parent, QStringLiteral("Choose a Picture"), folder,
-                                              filter);
-    });
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen;
 }
 
 void ImageChooser::choose() {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "FileAsker.h"
 #include "Setting.h"
 
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -18,15 +18,8 @@ class ImageChooser : public QWidget {
     Q_OBJECT
 
 public:
-    // Asks the user for an image file; no value when cancelled.
-    using FileAsker = std::function<std::optional<QString>(QWidget *parent)>;
-
     ImageChooser(Setting<std::optional<QByteArray>> image, FileAsker ask,
                  QWidget *parent = nullptr);
-
-    // The real dialog, filtered to the image formats Qt reads and never
-    // hidden behind the always-on-top panel.
-    static std::optional<QString> askWithFileDialog(QWidget *parent);
 
     void choose();
 

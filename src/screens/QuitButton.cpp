@@ -1,13 +1,11 @@
 #include "QuitButton.h"
 
-#include "WindowServices.h"
-
 #include <QPainter>
 #include <QPainterPath>
 
-QuitButton::QuitButton(QWidget *parent)
-    : GlyphButton(QStringLiteral("Quit"), {QStringLiteral("window-close")}, parent) {
-    connect(this, &QAbstractButton::clicked, this, [] { WindowServices::current().quit(); });
+QuitButton::QuitButton(std::function<void()> quit, QWidget *parent)
+    : GlyphButton(QStringLiteral("Quit"), {QStringLiteral("window-close")}, std::move(quit),
+                  parent) {
 }
 
 void QuitButton::paintGlyph(QPainter &painter, const QRectF &box) const {

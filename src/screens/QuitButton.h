@@ -7,7 +7,7 @@ class QuitButton : public GlyphButton {
     Q_OBJECT
 
 public:
-    explicit QuitButton(QWidget *parent = nullptr);
+    explicit QuitButton(std::function<void()> quit, QWidget *parent = nullptr);
 
 protected:
     void paintGlyph(QPainter &painter, const QRectF &box) const override;

@@ -5,8 +5,8 @@
 
 SettingsButton::SettingsButton(std::function<void()> action, QWidget *parent)
     : GlyphButton(QStringLiteral("Settings"),
-                  {QStringLiteral("configure"), QStringLiteral("preferences-system")}, parent) {
-    connect(this, &QAbstractButton::clicked, this, std::move(action));
+                  {QStringLiteral("configure"), QStringLiteral("preferences-system")},
+                  std::move(action), parent) {
 }
 
 void SettingsButton::paintGlyph(QPainter &painter, const QRectF &box) const {

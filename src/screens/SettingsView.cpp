@@ -7,6 +7,7 @@
 #include "Earnings.h"
 #include "EmojiChooser.h"
 #include "GoalPictureKind.h"
+#include "ImageChooser.h"
 #include "SegmentedControl.h"
 #include "TextStyle.h"
 #include "ToggleSwitch.h"
@@ -51,8 +52,8 @@ void showText(QLineEdit *edit, const QString &text) {
 
 } // namespace
 
-SettingsView::SettingsView(SettingsStore &store, std::function<void()> close,
-                           ImageChooser::FileAsker askForImage, QWidget *parent)
+SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, FileAsker askForImage,
+                           QWidget *parent)
     : QWidget(parent)
     , store_(store)
     , close_(std::move(close))

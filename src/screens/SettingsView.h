@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ImageChooser.h"
+#include "FileAsker.h"
 #include "SettingsStore.h"
 
 #include <QWidget>
@@ -10,6 +10,7 @@
 class ColorSwatch;
 class CurrencyPicker;
 class EmojiChooser;
+class ImageChooser;
 class QLabel;
 class QLineEdit;
 class SegmentedControl;
@@ -21,8 +22,7 @@ class SettingsView : public QWidget {
     Q_OBJECT
 
 public:
-    SettingsView(SettingsStore &store, std::function<void()> close,
-                 ImageChooser::FileAsker askForImage = ImageChooser::askWithFileDialog,
+    SettingsView(SettingsStore &store, std::function<void()> close, FileAsker askForImage,
                  QWidget *parent = nullptr);
 
     // The height the screen needs at its width; the panel is fitted to it.

@@ -27,7 +27,7 @@ QStringList periodLabels() {
 
 SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
                      std::function<void()> start, std::function<void()> openSettings,
-                     QWidget *parent)
+                     std::function<void()> quit, QWidget *parent)
     : QWidget(parent)
     , salary_(salary)
     , period_(period)
@@ -40,7 +40,7 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     , limitNote_(TextStyle::warningNote(QStringLiteral("Enter at most 10 billion a year"), this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
-    header->addWidget(new QuitButton(this));
+    header->addWidget(new QuitButton(std::move(quit), this));
     header->addWidget(title_);
     // In the title's place, so the screen keeps its height.
     limitNote_->hide();

@@ -23,7 +23,8 @@ class SetupView : public QWidget {
 
 public:
     SetupView(Setting<QString> salary, Setting<PayPeriod> period, std::function<void()> start,
-              std::function<void()> openSettings, QWidget *parent = nullptr);
+              std::function<void()> openSettings, std::function<void()> quit,
+              QWidget *parent = nullptr);
 
     void setColor(const QColor &color);
     void setGoal(const std::optional<Goal> &goal);

@@ -4,8 +4,9 @@
 
 #include <QMouseEvent>
 
-WindowDragArea::WindowDragArea(QWidget *parent)
-    : QWidget(parent) {
+WindowDragArea::WindowDragArea(WindowServices &services, QWidget *parent)
+    : QWidget(parent)
+    , services_(services) {
 }
 
 void WindowDragArea::mousePressEvent(QMouseEvent *event) {
@@ -14,7 +15,7 @@ void WindowDragArea::mousePressEvent(QMouseEvent *event) {
         return;
     }
     event->accept();
-    if (!WindowServices::current().startMove(this))
+    if (!services_.startMove(this))
         grabOffset_ = event->globalPosition().toPoint() - window()->pos();
 }
 

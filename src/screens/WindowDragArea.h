@@ -5,13 +5,15 @@
 
 #include <optional>
 
+class WindowServices;
+
 // The panel's background: a press that no control takes moves the panel.
 // Screens are its children, so presses they ignore reach it.
 class WindowDragArea : public QWidget {
     Q_OBJECT
 
 public:
-    explicit WindowDragArea(QWidget *parent = nullptr);
+    explicit WindowDragArea(WindowServices &services, QWidget *parent = nullptr);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -19,6 +21,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    WindowServices &services_;
     // Set while we move the panel ourselves: the window manager would not.
     std::optional<QPoint> grabOffset_;
 };

@@ -1,15 +1,15 @@
 #include "WindowServices.h"
 
 #include <QCoreApplication>
-#include <QScreen>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
-
 namespace {
-
-WindowServices *installed = nullptr;
 
 void setOnTop(QWidget *panel, bool onTop) {
     const bool visible = panel->isVisible();
@@ -25,39 +25,29 @@ bool WindowServices::startMove(QWidget *inPanel) {
     return window != nullptr && window->startSystemMove();
 }
 
-void WindowServices::resizeKeepingTop(QWidget *inPanel, int height) {
-    QWidget *panel = inPanel->window();
-    QRect frame = panel->geometry();
-    if (frame.height() == height)
-        return;
-    int top = frame.top();
-    if (const QScreen *screen = panel->screen()) {
-        const QRect free = screen->availableGeometry();
-        if (top + height > free.bottom() + 1)
-            top = std::max(free.top(), free.bottom() + 1 - height);
-    }
-    panel->setGeometry(frame.left(), top, frame.width(), height);
-}
-
 void WindowServices::quit() {
     QCoreApplication::quit();
 }
 
-void WindowServices::runBelowOthers(QWidget *inPanel, const std::function<void()> &modal) {
+std::optional<QString> WindowServices::askForImage(QWidget *inPanel) {
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    const QString filter = QStringLiteral("Images (%1)").arg(patterns.join(u' '));
+    // A folder that does not exist would be taken as a file name to type over.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+
     QWidget *panel = inPanel->window();
     const bool wasOnTop = panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (wasOnTop)
         setOnTop(panel, false);
-    modal();
+    const QString chosen =
+        QFileDialog::getOpenFileName(inPanel, QStringLiteral("Choose a Picture"), folder, filter);
     if (wasOnTop)
         setOnTop(panel, true);
-}
-
-WindowServices &WindowServices::current() {
-    static WindowServices qtServices;
-    return installed != nullptr ? *installed : qtServices;
-}
-
-void WindowServices::install(WindowServices *services) {
-    installed = services;
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
 }

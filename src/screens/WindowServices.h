@@ -1,11 +1,14 @@
 #pragma once
 
-#include <functional>
+#include <QString>
+
+#include <optional>
 
 class QWidget;
 
 // What the screens ask of the window system, for the panel a widget is in.
-// The defaults use Qt; tests give their own to watch what is asked.
+// The application hands the Qt services to the root view, which hands them on;
+// tests give their own to watch what is asked.
 class WindowServices {
 public:
     virtual ~WindowServices() = default;
@@ -14,17 +17,10 @@ public:
     // button is released; false when it cannot (the caller then moves it).
     virtual bool startMove(QWidget *inPanel);
 
-    // Gives the panel `height`, keeping its top edge and width, and moving it
-    // up only as far as needed to keep its bottom on the screen's free area.
-    virtual void resizeKeepingTop(QWidget *inPanel, int height);
-
     virtual void quit();
 
-    // Runs `modal` (a file dialog) with the panel no longer on top, so the
-    // dialog cannot open hidden behind it; the panel floats again afterwards.
-    virtual void runBelowOthers(QWidget *inPanel, const std::function<void()> &modal);
-
-    // The services every widget uses unless a test installs others.
-    static WindowServices &current();
-    static void install(WindowServices *services);
+    // Asks the user for an image file with the file dialog, filtered to the
+    // formats Qt reads; no value when cancelled. The panel leaves the top
+    // while the dialog runs, so the dialog cannot open hidden behind it.
+    virtual std::optional<QString> askForImage(QWidget *inPanel);
 };

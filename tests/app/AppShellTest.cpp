@@ -1,5 +1,4 @@
 #include "ContentView.h"
-#include "FakeWindowServices.h"
 #include "FloatingPanel.h"
 #include "RuntimeFolder.h"
 #include "SettingsStore.h"
@@ -18,21 +17,25 @@
 
 #include <csignal>
 
-TEST(FloatingPanel, isABorderlessPanelOnTopOutOfTheTaskBar) {
-    FakeWindowServices services;
+TEST(FloatingPanel, growsDownFromItsTopOrMovesUpToStayOnScreen) {
     TempSettings temp;
     SettingsStore store(temp.path());
     FloatingPanel panel(store);
-    const Qt::WindowFlags flags = panel.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
-    EXPECT_TRUE(panel.testAttribute(Qt::WA_TranslucentBackground));
-    EXPECT_EQ(panel.size(), QSize(320, 132));
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    panel.move(free.left() + 40, free.top() + 30);
+    panel.show();
+    panel.fitHeight(172);
+    EXPECT_EQ(panel.geometry(), QRect(free.left() + 40, free.top() + 30, 320, 172));
+
+    panel.move(free.left() + 40, free.bottom() - 140);
+    panel.fitHeight(300);
+    EXPECT_EQ(panel.geometry(), QRect(free.left() + 40, free.bottom() + 1 - 300, 320, 300));
+
+    store.set(Keys::goalEnabled, true); // the root view asks for its height
+    EXPECT_EQ(panel.height(), 172);
 }
 
 TEST(FloatingPanel, comesBackWhereItWasLeftOrCentredWhenThatScreenIsGone) {
-    FakeWindowServices services;
     TempSettings temp;
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint saved = free.topLeft() + QPoint(37, 41);

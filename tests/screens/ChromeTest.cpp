@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 TEST(Chrome, buttonsNameThemselvesAndAct) {
-    FakeWindowServices services;
     int opened = 0;
-    QuitButton quit;
+    int quits = 0;
+    QuitButton quit([&] { ++quits; });
     SettingsButton settings([&] { ++opened; });
     EXPECT_EQ(quit.toolTip(), "Quit");
     EXPECT_EQ(quit.accessibleName(), "Quit");
@@ -25,15 +25,15 @@ TEST(Chrome, buttonsNameThemselvesAndAct) {
     settings.show();
     QTest::mouseClick(&quit, Qt::LeftButton);
     QTest::mouseClick(&settings, Qt::LeftButton);
-    EXPECT_EQ(services.quits, 1);
+    EXPECT_EQ(quits, 1);
     EXPECT_EQ(opened, 1);
 }
 
 TEST(Chrome, aPressOnTheBackgroundMovesThePanelButNotOnAButton) {
     FakeWindowServices services;
-    WindowDragArea panel;
+    WindowDragArea panel(services);
     auto *layout = new QVBoxLayout(&panel);
-    auto *counter = new CounterView([] {}, [] {}, [] { return 100.0; });
+    auto *counter = new CounterView([] {}, [] {}, [] {}, [] { return 100.0; });
     layout->addWidget(counter);
     panel.resize(320, 132);
     panel.show();

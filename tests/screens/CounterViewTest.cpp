@@ -35,7 +35,7 @@ protected:
     double now = 1'000'000;
     int stops = 0;
     int settings = 0;
-    CounterView view{[this] { ++stops; }, [this] { ++settings; }, [this] { return now; }};
+    CounterView view{[this] { ++stops; }, [this] { ++settings; }, [] {}, [this] { return now; }};
 
     void SetUp() override { view.resize(292, 104); }
 

@@ -3,6 +3,7 @@
 #include "CurrencyPicker.h"
 #include "EmojiChooser.h"
 #include "GoalPictureKind.h"
+#include "ImageChooser.h"
 #include "QtPrinters.h"
 #include "SegmentedControl.h"
 #include "TempSettings.h"

@@ -19,7 +19,7 @@ protected:
     SettingsStore store{temp.path()};
     int starts = 0;
     SetupView view{Setting(store, Keys::salary), Setting(store, Keys::period), [this] { ++starts; },
-                   [] {}};
+                   [] {}, [] {}};
 
     void SetUp() override {
         view.resize(292, 104);

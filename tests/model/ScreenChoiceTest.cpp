@@ -1,0 +1,67 @@
+#include "ScreenChoice.h"
+#include "Earnings.h"
+#include "QtPrinters.h"
+#include "SettingsStore.h"
+#include "TempSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using Screen = ScreenChoice::Screen;
+
+TEST(ScreenChoice, countsOnlyWithAStartMomentAndASalaryThatCounts) {
+    const double now = 1'765'000'000.25;
+    struct Row {
+        double startedAt;
+        const char *salary;
+        bool settingsOpen;
+        Screen screen;
+    };
+    const Row rows[] = {
+        {now - 10, "5000", false, Screen::counter},
+        {now + 10, "5000", false, Screen::counter}, // counting, from zero
+        {now - 10, "5000", true, Screen::settings},
+        {0, "", true, Screen::settings},
+        {now - 10, "", false, Screen::setup},
+        {now - 10, "letters", false, Screen::setup},
+        {now - 10, "9000000000", false, Screen::setup}, // monthly: over 10^10 a year
+        {0, "5000", false, Screen::setup},
+        {-5, "5000", false, Screen::setup},
+        {std::numeric_limits<double>::quiet_NaN(), "5000", false, Screen::setup},
+    };
+    TempSettings temp;
+    SettingsStore store(temp.path());
+    for (const Row &row : rows) {
+        store.set(Keys::salary, QString::fromUtf8(row.salary));
+        store.set(Keys::startedAt, row.startedAt);
+        EXPECT_EQ(ScreenChoice::from(store, row.settingsOpen).screen, row.screen)
+            << row.startedAt << " " << row.salary << " " << row.settingsOpen;
+    }
+}
+
+TEST(ScreenChoice, givesTheCounterItsRateLabelColourAndGoal) {
+    TempSettings temp;
+    SettingsStore store(temp.path());
+    store.set(Keys::salary, QStringLiteral(" 120 000 "));
+    store.set(Keys::period, PayPeriod::yearly);
+    store.set(Keys::startedAt, 1000.5);
+    store.set(Keys::currency, QStringLiteral("JPY"));
+    store.set(Keys::currencyStyle, CurrencyStyle::code);
+    store.set(Keys::digitColor, DigitColor::cyan);
+    store.set(Keys::goalEnabled, true);
+    const ScreenChoice choice = ScreenChoice::from(store, false);
+    ASSERT_EQ(choice.screen, Screen::counter);
+    EXPECT_EQ(choice.counter.start, 1000.5);
+    EXPECT_DOUBLE_EQ(choice.counter.perSecond, 120000 / (365.25 * 86400));
+    EXPECT_EQ(choice.counter.currency, "JPY");
+    EXPECT_EQ(choice.counter.color, toQColor(DigitColor::cyan));
+    EXPECT_TRUE(choice.counter.goal.has_value());
+
+    store.set(Keys::goalEnabled, false);
+    store.set(Keys::startedAt, 0);
+    const ScreenChoice setup = ScreenChoice::from(store, false);
+    EXPECT_EQ(setup.screen, Screen::setup);
+    EXPECT_EQ(setup.color, toQColor(DigitColor::cyan));
+    EXPECT_FALSE(setup.goal.has_value());
+}
