@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#if PAYTICK_X11
+
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
 
@@ -95,3 +97,21 @@ bool CompositorWatch::nativeEventFilter(const QByteArray &eventType, void *messa
     }
     return false; // Qt follows the compositor too
 }
+
+#else
+
+CompositorWatch::CompositorWatch(QObject *parent)
+    : QObject(parent) {
+}
+
+CompositorWatch::~CompositorWatch() = default;
+
+bool CompositorWatch::ownerExists() const {
+    return true;
+}
+
+bool CompositorWatch::nativeEventFilter(const QByteArray &, void *, qintptr *) {
+    return false;
+}
+
+#endif

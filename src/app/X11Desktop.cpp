@@ -1,5 +1,7 @@
 #include "X11Desktop.h"
 
+#if PAYTICK_X11
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -94,3 +96,14 @@ void showOnAllDesktops(QWidget *window) {
 }
 
 } // namespace X11Desktop
+
+#else
+
+namespace X11Desktop {
+
+void showOnAllDesktops(QWidget *) {
+}
+
+} // namespace X11Desktop
+
+#endif
