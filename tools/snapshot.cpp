@@ -2,6 +2,7 @@
 //   paytick_snapshot OUTPUT_FOLDER
 #include "CounterView.h"
 #include "DarkLook.h"
+#include "DigitColor.h"
 #include "Earnings.h"
 #include "SettingsView.h"
 #include "SetupView.h"
@@ -23,7 +24,7 @@ bool saveDisplay(const QString &path) {
     SevenSegmentDisplay display;
     display.setText(QStringLiteral("1,234.5678"));
     display.setPrefix(QStringLiteral("USD"));
-    display.setColor(QColor::fromRgbF(0.25f, 1.0f, 0.45f));
+    display.setColor(toQColor(DigitColor::green));
     display.setDimmedTrailingDigits(2);
     QImage image(584, 128, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
@@ -57,7 +58,7 @@ bool saveScreen(QWidget *screen, int height, const QString &path) {
     return image.save(path);
 }
 
-const QColor green = QColor::fromRgbF(0.25f, 1.0f, 0.45f);
+const QColor green = toQColor(DigitColor::green);
 
 bool saveScreens(const QDir &folder) {
     QTemporaryDir settingsFolder;

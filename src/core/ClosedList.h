@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -31,6 +32,14 @@ template <ClosedListEnum Enum> QString rawValue(Enum value) {
     const std::string_view text =
         ClosedListTraits<Enum>::rawValues.at(static_cast<std::size_t>(value));
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Every case's raw text in order, as a picker's labels.
+template <ClosedListEnum Enum> QStringList rawValues() {
+    QStringList texts;
+    for (Enum value : allCases<Enum>())
+        texts << rawValue(value);
+    return texts;
 }
 
 // Exact, case-sensitive match of the whole text; anything else is no value.

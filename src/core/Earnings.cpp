@@ -1,8 +1,8 @@
 #include "Earnings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 
 namespace Earnings {
 
@@ -31,41 +31,29 @@ QString formatElapsed(double seconds) {
     double whole = std::trunc(seconds);
     if (!(whole >= 1)) // also NaN
         whole = 0;
-    if (std::isinf(whole))
-        return QStringLiteral("∞:00:00");
+    // Beyond any clock (292 billion years), but the conversion must stay
+    // defined: the largest double below 2^63.
+    whole = std::min(whole, 9223372036854774784.0);
 
-    // 2^63 is exactly representable; below it the integer path is exact and,
-    // without printf, cheap enough for every tick.
-    if (whole < 9223372036854775808.0) {
-        const auto total = static_cast<std::int64_t>(whole);
-        char16_t text[32];
-        char16_t *end = text + 32;
-        char16_t *cursor = end;
-        auto twoDigits = [&cursor](int value) {
-            *--cursor = static_cast<char16_t>(u'0' + value % 10);
-            *--cursor = static_cast<char16_t>(u'0' + value / 10);
-        };
-        twoDigits(static_cast<int>(total % 60));
-        *--cursor = u':';
-        twoDigits(static_cast<int>(total / 60 % 60));
-        *--cursor = u':';
-        std::int64_t hours = total / 3600;
-        do {
-            *--cursor = static_cast<char16_t>(u'0' + hours % 10);
-            hours /= 10;
-        } while (hours > 0);
-        return QString(reinterpret_cast<const QChar *>(cursor), end - cursor);
-    }
-    // Never reached in use (that is 292 billion years). fmod is exact, so
-    // minutes and seconds are right; the hours are a whole number that %.0f
-    // rounds to after an inexact subtraction and division.
-    char buffer[400]; // the largest double has 309 digits
-    const double withinHour = std::fmod(whole, 3600.0);
-    const double secondsPart = std::fmod(withinHour, 60.0);
-    const int length = std::snprintf(
-        buffer, sizeof buffer, "%.0f:%02d:%02d", (whole - withinHour) / 3600.0,
-        static_cast<int>((withinHour - secondsPart) / 60.0), static_cast<int>(secondsPart));
-    return QString::fromLatin1(buffer, length);
+    // Without printf: cheap enough for every tick.
+    const auto total = static_cast<std::int64_t>(whole);
+    char16_t text[32];
+    char16_t *end = text + 32;
+    char16_t *cursor = end;
+    auto twoDigits = [&cursor](int value) {
+        *--cursor = static_cast<char16_t>(u'0' + value % 10);
+        *--cursor = static_cast<char16_t>(u'0' + value / 10);
+    };
+    twoDigits(static_cast<int>(total % 60));
+    *--cursor = u':';
+    twoDigits(static_cast<int>(total / 60 % 60));
+    *--cursor = u':';
+    std::int64_t hours = total / 3600;
+    do {
+        *--cursor = static_cast<char16_t>(u'0' + hours % 10);
+        hours /= 10;
+    } while (hours > 0);
+    return QString(reinterpret_cast<const QChar *>(cursor), end - cursor);
 }
 
 } // namespace Earnings

@@ -68,4 +68,10 @@ QString last(QStringView text) {
     return clusters.empty() ? QString() : clusters.back().toString();
 }
 
+char32_t firstCodePoint(QStringView cluster) {
+    return cluster.size() > 1 && cluster[0].isHighSurrogate()
+               ? QChar::surrogateToUcs4(cluster[0], cluster[1])
+               : cluster[0].unicode();
+}
+
 } // namespace Graphemes

@@ -16,4 +16,8 @@ qsizetype count(QStringView text);
 // The last cluster of `text`, or an empty text when `text` is empty.
 QString last(QStringView text);
 
+// The code point a cluster starts with, for asking ICU about its properties;
+// `cluster` must not be empty.
+char32_t firstCodePoint(QStringView cluster);
+
 } // namespace Graphemes

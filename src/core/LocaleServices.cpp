@@ -117,8 +117,12 @@ int LocaleServices::compare(const QString &a, const QString &b) {
         UErrorCode status = U_ZERO_ERROR;
         std::unique_ptr<icu::Collator> created(
             icu::Collator::createInstance(currentLocale(), status));
-        if (U_FAILURE(status))
+        if (U_FAILURE(status)) {
+            status = U_ZERO_ERROR;
             created.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
+            if (U_FAILURE(status))
+                created.reset();
+        }
         if (created)
             created->setStrength(icu::Collator::SECONDARY); // ignore case only
         return created;
@@ -126,7 +130,10 @@ int LocaleServices::compare(const QString &a, const QString &b) {
     if (!collator)
         return QString::compare(a, b, Qt::CaseInsensitive);
     UErrorCode status = U_ZERO_ERROR;
-    return collator->compare(toUnicode(a), toUnicode(b), status);
+    const UCollationResult order = collator->compare(toUnicode(a), toUnicode(b), status);
+    if (U_FAILURE(status))
+        return QString::compare(a, b, Qt::CaseInsensitive);
+    return order;
 }
 
 QString LocaleServices::formatCounterAmount(double amount) {
@@ -134,6 +141,9 @@ QString LocaleServices::formatCounterAmount(double amount) {
         icu::Locale latin = currentLocale();
         UErrorCode status = U_ZERO_ERROR;
         latin.setKeywordValue("numbers", "latn", status);
+        // The segments only have ASCII digits; the root locale writes them.
+        if (U_FAILURE(status))
+            latin = icu::Locale::getRoot();
         return decimalFormatter(latin, icu::number::Precision::fixedFraction(4));
     }();
     return format(formatter, amount);

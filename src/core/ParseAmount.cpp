@@ -10,10 +10,8 @@
 namespace {
 
 bool isWhitespaceCluster(QStringView cluster) {
-    const char32_t first = QChar::isHighSurrogate(cluster[0].unicode()) && cluster.size() > 1
-                               ? QChar::surrogateToUcs4(cluster[0], cluster[1])
-                               : cluster[0].unicode();
-    return u_hasBinaryProperty(static_cast<UChar32>(first), UCHAR_WHITE_SPACE);
+    return u_hasBinaryProperty(static_cast<UChar32>(Graphemes::firstCodePoint(cluster)),
+                               UCHAR_WHITE_SPACE);
 }
 
 bool isAllowed(char16_t c) {

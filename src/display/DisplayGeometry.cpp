@@ -16,10 +16,8 @@ constexpr double heightPerUnit = 1.75;
 constexpr double labelGap = 0.30000000000000004;
 
 bool isNumeric(QStringView character) {
-    const char32_t first = character.size() > 1 && character[0].isHighSurrogate()
-                               ? QChar::surrogateToUcs4(character[0], character[1])
-                               : character[0].unicode();
-    return u_getIntPropertyValue(static_cast<UChar32>(first), UCHAR_NUMERIC_TYPE) != U_NT_NONE;
+    return u_getIntPropertyValue(static_cast<UChar32>(Graphemes::firstCodePoint(character)),
+                                 UCHAR_NUMERIC_TYPE) != U_NT_NONE;
 }
 
 // A point of a segment: a corner of the cell plus multiples of the thickness.

@@ -19,11 +19,11 @@ struct GlyphSprite {
     QImage image;   // premultiplied, at the device pixel ratio it was made for
     QPointF offset; // where the image's top-left goes relative to the glyph's origin
 
-    // `layers` are in logical coordinates around the glyph's origin; the glow
-    // is a Gaussian-like blur of `glowRadius` in `color` at 55 % opacity.
     // How far the glow of a shape reaches beyond it.
     static double glowReach(double glowRadius);
 
+    // `layers` are in logical coordinates around the glyph's origin; the glow
+    // is a Gaussian-like blur of `glowRadius` in `color` at 55 % opacity.
     static GlyphSprite render(const Layers &layers, const QColor &color, double glowRadius,
                               double devicePixelRatio);
 };

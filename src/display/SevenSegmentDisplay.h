@@ -73,7 +73,7 @@ private:
     double labelAdvance_ = 0;
 
     // Finished glyphs, reused for as long as size, colour and pixel ratio stay
-    // the same: a tick only places them. At most 24 (ten digits lit or
+    // the same: a tick only places them. At most 23 (ten digits lit or
     // dimmed, two marks, the label).
     QHash<QString, GlyphSprite> sprites_;
 

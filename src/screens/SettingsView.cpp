@@ -24,13 +24,6 @@ namespace {
 
 constexpr int labelColumn = 58;
 
-QStringList pictureKindLabels() {
-    QStringList labels;
-    for (GoalPictureKind kind : allCases<GoalPictureKind>())
-        labels << rawValue(kind);
-    return labels;
-}
-
 QLineEdit *field(const QString &placeholder, QWidget *parent) {
     auto *edit = new QLineEdit(parent);
     edit->setPlaceholderText(placeholder);
@@ -63,7 +56,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     , amount_(field(QStringLiteral("How much to make"), this))
     , amountNote_(TextStyle::warningNote(QString(), this))
     , text_(field(QStringLiteral("What it's for"), this))
-    , picture_(new SegmentedControl(QStringLiteral("Picture"), pictureKindLabels(), this))
+    , picture_(new SegmentedControl(QStringLiteral("Picture"), rawValues<GoalPictureKind>(), this))
     , emojiChooser_(new EmojiChooser(Setting(store, Keys::goalEmoji), this))
     , imageChooser_(
           new ImageChooser(Setting(store, Keys::goalImage), std::move(askForImage), this)) {

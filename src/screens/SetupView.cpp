@@ -14,17 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QStringList periodLabels() {
-    QStringList labels;
-    for (PayPeriod period : allCases<PayPeriod>())
-        labels << rawValue(period);
-    return labels;
-}
-
-} // namespace
-
 SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
                      std::function<void()> start, std::function<void()> openSettings,
                      std::function<void()> quit, QWidget *parent)
@@ -33,7 +22,8 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     , period_(period)
     , start_(std::move(start))
     , salaryField_(new QLineEdit(this))
-    , periodPicker_(new SegmentedControl(QStringLiteral("Salary period"), periodLabels(), this))
+    , periodPicker_(
+          new SegmentedControl(QStringLiteral("Salary period"), rawValues<PayPeriod>(), this))
     , goalRow_(new GoalRow(this))
     , startButton_(new QPushButton(QStringLiteral("Start Earning"), this))
     , title_(TextStyle::secondaryCaption(QStringLiteral("Paytick"), this))
@@ -81,7 +71,7 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     salary_.observe(this, [this] { followStore(); });
     period_.observe(this, [this] { followStore(); });
     followStore();
-    setColor(QColor::fromRgbF(0.25f, 1.0f, 0.45f));
+    setColor(toQColor(Keys::digitColor.fallback()));
 }
 
 void SetupView::followStore() {

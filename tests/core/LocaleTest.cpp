@@ -8,18 +8,30 @@
 
 #include <algorithm>
 
+namespace {
+
+template <std::size_t N> struct LocaleName {
+    constexpr LocaleName(const char (&name)[N]) { std::copy_n(name, N, text); }
+    char text[N];
+};
+
 // Each suite runs in a process whose LC_ALL names its locale (see CMakeLists);
 // run by hand in another locale, the suite skips instead of failing.
-class InLocale : public ::testing::Test {
+template <LocaleName icuName> class InLocale : public ::testing::Test {
 protected:
-    void requireLocale(const char *icuName) {
-        if (QByteArray(LocaleServices::currentLocale().getName()) != icuName)
-            GTEST_SKIP() << "needs LC_ALL for " << icuName << ", have "
+    void SetUp() override {
+        if (QByteArray(LocaleServices::currentLocale().getName()) != icuName.text)
+            GTEST_SKIP() << "needs LC_ALL for " << icuName.text << ", have "
                          << LocaleServices::currentLocale().getName();
     }
 };
 
-namespace {
+using English = InLocale<"en_US">;
+using German = InLocale<"de_DE">;
+using Hindi = InLocale<"hi_IN">;
+using Arabic = InLocale<"ar_EG">;
+using NoCurrency = InLocale<"eo_001">;
+using Posix = InLocale<"en_US_POSIX">;
 
 int countCode(const QString &code) {
     const auto &entries = Currency::all();
@@ -28,11 +40,6 @@ int countCode(const QString &code) {
 }
 
 } // namespace
-
-class English : public InLocale {
-protected:
-    void SetUp() override { requireLocale("en_US"); }
-};
 
 TEST_F(English, defaultsToDollarsLabelledBySymbolOrCode) {
     EXPECT_EQ(Currency::defaultCode(), "USD");
@@ -91,11 +98,6 @@ TEST_F(English, formatsTheCounterWithFourAndTheGoalWithUpToTwoDigits) {
     }
 }
 
-class German : public InLocale {
-protected:
-    void SetUp() override { requireLocale("de_DE"); }
-};
-
 TEST_F(German, defaultsToEurosListedOnce) {
     EXPECT_EQ(Currency::defaultCode(), "EUR");
     EXPECT_EQ(countCode("EUR"), 1);
@@ -108,21 +110,11 @@ TEST_F(German, usesPointGroupingAndCommaDecimals) {
     EXPECT_EQ(LocaleServices::formatGoalAmount(1234.567), "1.234,57");
 }
 
-class Hindi : public InLocale {
-protected:
-    void SetUp() override { requireLocale("hi_IN"); }
-};
-
 TEST_F(Hindi, groupsInTwosAboveTheThousands) {
     EXPECT_EQ(Currency::defaultCode(), "INR");
     EXPECT_EQ(LocaleServices::formatCounterAmount(1234567.56789), "12,34,567.5679");
     EXPECT_EQ(LocaleServices::formatGoalAmount(1234567.567), "12,34,567.57");
 }
-
-class Arabic : public InLocale {
-protected:
-    void SetUp() override { requireLocale("ar_EG"); }
-};
 
 // The segment display only has ASCII digits, so the counter is always Latin;
 // the goal text is ordinary type and keeps the locale's own digits.
@@ -134,21 +126,11 @@ TEST_F(Arabic, countsInLatinDigitsAndWritesTheGoalInArabicIndicDigits) {
     EXPECT_EQ(Currency::defaultCode(), "EGP");
 }
 
-class NoCurrency : public InLocale {
-protected:
-    void SetUp() override { requireLocale("eo_001"); }
-};
-
 TEST_F(NoCurrency, fallsBackToDollars) {
     EXPECT_EQ(LocaleServices::currencyOf(LocaleServices::currentLocale()), std::nullopt);
     EXPECT_EQ(Currency::defaultCode(), "USD");
     EXPECT_EQ(countCode("USD"), 1);
 }
-
-class Posix : public InLocale {
-protected:
-    void SetUp() override { requireLocale("en_US_POSIX"); }
-};
 
 TEST_F(Posix, theCLocaleMeansUSPosix) {
     EXPECT_EQ(Currency::defaultCode(), "USD");

@@ -62,6 +62,28 @@ const Example examples[] = {
     {u" \u0301", std::nullopt},      // a space carrying a mark is still one character, dropped
 };
 
+void PrintTo(const Example &example, std::ostream *out) {
+    *out << '"' << QString::fromUtf16(example.typed).toStdString() << '"';
+}
+
+// A test name that tells what was typed: "1Comma234Dot56", "U0661U0662".
+std::string nameOf(const ::testing::TestParamInfo<Example> &info) {
+    std::string name;
+    for (const char16_t *c = info.param.typed; *c != 0; ++c) {
+        if ((*c >= u'0' && *c <= u'9') || (*c >= u'a' && *c <= u'z') || (*c >= u'A' && *c <= u'Z'))
+            name += static_cast<char>(*c);
+        else if (*c == u' ')
+            name += '_';
+        else if (*c == u'.')
+            name += "Dot";
+        else if (*c == u',')
+            name += "Comma";
+        else
+            name += QStringLiteral("U%1").arg(int(*c), 4, 16, QChar(u'0')).toUpper().toStdString();
+    }
+    return name.empty() ? "Nothing" : name;
+}
+
 } // namespace
 
 class ParseAmount : public ::testing::TestWithParam<Example> {};
@@ -72,7 +94,7 @@ TEST_P(ParseAmount, givesTheAmountOfEveryNotation) {
     EXPECT_EQ(Earnings::parseAmount(text), example.amount) << text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ParseAmount, ::testing::ValuesIn(examples));
+INSTANTIATE_TEST_SUITE_P(Examples, ParseAmount, ::testing::ValuesIn(examples), nameOf);
 
 TEST(ParseAmountLimits, textsBeyondTheLargestDoubleGiveNoValue) {
     EXPECT_EQ(Earnings::parseAmount(QString(309, u'9')), std::nullopt);

@@ -1,7 +1,6 @@
 #include "CurrencyStyle.h"
 #include "DigitColor.h"
 #include "GoalPictureKind.h"
-#include "Theme.h"
 
 #include <gtest/gtest.h>
 
@@ -17,19 +16,6 @@ TEST(DigitColor, hasTenColoursInDisplayOrder) {
         EXPECT_EQ(rawValue(cases[i]), QLatin1StringView(names[i]));
         EXPECT_EQ(fromRawValue<DigitColor>(QString::fromLatin1(names[i])), cases[i]);
     }
-}
-
-TEST(DigitColor, keepsItsComponentsExactly) {
-    const SrgbComponents white = components(DigitColor::white);
-    EXPECT_EQ(white.red, 0.95);
-    EXPECT_EQ(white.green, 0.96);
-    EXPECT_EQ(white.blue, 0.95);
-    const SrgbComponents pink = components(DigitColor::pink);
-    EXPECT_EQ(pink.red, 1.0);
-    EXPECT_EQ(pink.green, 0.45);
-    EXPECT_EQ(pink.blue, 0.75);
-    EXPECT_EQ(toQColor(DigitColor::green).alphaF(), 1.0f);
-    EXPECT_NEAR(toQColor(DigitColor::green).greenF(), 1.0, 1e-4);
 }
 
 TEST(ClosedLists, refuseEveryTextButTheExactRawValue) {
@@ -49,14 +35,4 @@ TEST(GoalPictureKind, listsNoneEmojiImage) {
     EXPECT_EQ(rawValue(cases[0]), "None");
     EXPECT_EQ(rawValue(cases[1]), "Emoji");
     EXPECT_EQ(rawValue(cases[2]), "Image");
-}
-
-TEST(Theme, panelSizesAndColours) {
-    EXPECT_EQ(Theme::baseHeight + Theme::goalRowHeight, 172);
-    EXPECT_EQ(2 * Theme::padding, 28);
-    EXPECT_EQ(Theme::cornerRadius, 14);
-    EXPECT_NEAR(Theme::segmentOff().alphaF(), 0.05, 1e-4);
-    EXPECT_EQ(Theme::segmentOff().rgb() & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_NEAR(Theme::background().redF(), 0.06, 1e-4);
-    EXPECT_NEAR(Theme::background().greenF(), 0.07, 1e-4);
 }
