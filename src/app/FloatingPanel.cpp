@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
@@ -161,6 +162,22 @@ void FloatingPanel::saveFrame() {
 
 void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {
     QMenu menu(this);
+    QAction *startAtLogin = menu.addAction(QStringLiteral("Start at Login"));
+    startAtLogin->setCheckable(true);
+    // The file is the truth: the user may have removed it by other means.
+    startAtLogin->setChecked(autostart_.isOn());
+    connect(startAtLogin, &QAction::toggled, this, &FloatingPanel::setStartAtLogin);
+    menu.addSeparator();
     menu.addAction(QStringLiteral("Quit Paytick"), QKeySequence::Quit, qApp, &QApplication::quit);
     menu.exec(event->globalPos());
+}
+
+void FloatingPanel::setStartAtLogin(bool on) {
+    const QString problem = autostart_.turn(on);
+    if (problem.isEmpty())
+        return;
+    QMessageBox::warning(this, QStringLiteral("Start at Login"),
+                         (on ? QStringLiteral("Paytick could not turn on Start at Login.")
+                             : QStringLiteral("Paytick could not turn off Start at Login.")) +
+                             QStringLiteral("\n\n%1: %2").arg(autostart_.filePath(), problem));
 }

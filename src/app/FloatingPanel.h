@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AutostartEntry.h"
 #include "CompositorWatch.h"
 #include "WindowServices.h"
 
@@ -24,6 +25,8 @@ public:
     // Gives the panel `height`, keeping its top edge, and moving it up only
     // as far as needed to keep its bottom on the screen's free area.
     void fitHeight(int height);
+    // Writes or removes the login entry; a failure is told and changes nothing.
+    void setStartAtLogin(bool on);
 
     ContentView *content() const { return content_; }
 
@@ -42,4 +45,5 @@ private:
     ContentView *content_;
     QTimer saveTimer_;
     CompositorWatch compositor_;
+    AutostartEntry autostart_;
 };

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstring>
@@ -61,6 +62,10 @@ int main(int argc, char **argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Paytick"));
     QApplication::setApplicationName(QStringLiteral("Paytick"));
+    QApplication::setApplicationVersion(QStringLiteral(PAYTICK_VERSION));
+    // Ties the window to its desktop entry (and icon) on desktops that ask.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PAYTICK_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(PAYTICK_APP_ID)));
 
     const std::optional<QString> runtime = RuntimeFolder::find();
     SingleInstance instance(runtime.value_or(QString()));
