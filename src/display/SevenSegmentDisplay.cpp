@@ -1,5 +1,6 @@
 #include "SevenSegmentDisplay.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,10 +21,22 @@ void addHexagon(QPainterPath &path, const std::array<QPointF, 6> &points) {
     path.closeSubpath();
 }
 
+// Screen readers read the display as text, not as an empty container.
+QAccessibleInterface *accessibleDisplay(const QString &className, QObject *object) {
+    if (className == QLatin1StringView("SevenSegmentDisplay") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
+    return nullptr;
+}
+
 } // namespace
 
 SevenSegmentDisplay::SevenSegmentDisplay(QWidget *parent)
     : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&accessibleDisplay);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     listening_ = QAccessible::isActive();

@@ -19,10 +19,11 @@ panel_color=0F0F12
 xvfb=""
 wm=""
 compositor=""
+helpers=() # other processes a script starts, stopped with the session
 
 cleanup() {
     [ "$failures" -eq 0 ] || { echo "--- app log"; cat "$work/app.log" 2>/dev/null; }
-    for pid in "$app" "$compositor" "$wm"; do
+    for pid in "$app" "$compositor" "$wm" "${helpers[@]}"; do
         [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
     done
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
