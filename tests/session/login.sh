@@ -19,6 +19,13 @@ check "turned on, the entry is written" 'test -f "$entry"'
 check "the entry is a valid desktop entry" 'desktop-file-validate "$entry"'
 check "the entry starts this binary" 'grep -qx "Exec=$binary" "$entry"'
 
+# Logging in again: the session starts what the entry says.
+quit_app
+eval "$(sed -n 's/^Exec=//p' "$entry")" >>"$work/app.log" 2>&1 &
+app=$!
+check "at the next login the entry brings the panel back" 'test -n "$(app_window)"'
+await 'test "$(pixel 160 2)" = $panel_color'
+
 toggle_start_at_login
 check "turned off, the entry is removed" '! test -e "$entry"'
 
