@@ -22,7 +22,7 @@ double elapsed(double startSeconds, double nowSeconds);
 double earned(double startSeconds, double nowSeconds, double perSecond);
 
 // "H:MM:SS" with unbounded hours. Defined for every double: negative values and
-// NaN read as 0, positive infinity as "∞:00:00".
+// NaN read as 0, and anything beyond 2^63 seconds (no clock gets there) as 2^63.
 QString formatElapsed(double seconds);
 
 // A typed amount in any common grouping/decimal notation, or no value. The

@@ -1,0 +1,92 @@
+#include "WorkSchedule.h"
+
+#include "Earnings.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int minutesPerDay = 24 * 60;
+
+int minutesOf(QTime time) {
+    return time.hour() * 60 + time.minute();
+}
+
+// A stretch of minutes after the shift day's midnight (past 1440: the next day).
+struct Minutes {
+    int begin;
+    int end;
+};
+
+Minutes shiftOf(const WorkSchedule &schedule) {
+    const int begin = minutesOf(schedule.from);
+    int end = minutesOf(schedule.to);
+    if (end <= begin)
+        end += minutesPerDay;
+    return {begin, end};
+}
+
+// The part of the break inside the shift: a break may lie on either side of
+// midnight in a night shift, so each placement is tried.
+Minutes breakWithin(const WorkSchedule &schedule, Minutes shift) {
+    if (!schedule.breakOn || schedule.breakFrom == schedule.breakTo)
+        return {shift.begin, shift.begin};
+    const int begin = minutesOf(schedule.breakFrom);
+    int end = minutesOf(schedule.breakTo);
+    if (end <= begin)
+        end += minutesPerDay;
+    Minutes best{shift.begin, shift.begin};
+    for (int offset : {-minutesPerDay, 0, minutesPerDay}) {
+        const Minutes overlap{std::max(begin + offset, shift.begin),
+                              std::min(end + offset, shift.end)};
+        if (overlap.end - overlap.begin > best.end - best.begin)
+            best = overlap;
+    }
+    return best;
+}
+
+double wallClock(QDate date, int minutes) {
+    const QDate day = date.addDays(minutes / minutesPerDay);
+    const int within = minutes % minutesPerDay;
+    return double(QDateTime(day, QTime(within / 60, within % 60)).toSecsSinceEpoch());
+}
+
+} // namespace
+
+double WorkSchedule::secondsPerWeek() const {
+    if (!isValid())
+        return 0;
+    const Minutes shift = shiftOf(*this);
+    const Minutes pause = breakWithin(*this, shift);
+    return days.count() * double((shift.end - shift.begin) - (pause.end - pause.begin)) * 60;
+}
+
+double WorkSchedule::perWorkingSecond(double salary, PayPeriod period) const {
+    const double perYear = secondsPerWeek() * (365.25 / 7);
+    const double perPeriod = period == PayPeriod::yearly ? perYear : perYear / 12;
+    return perPeriod > 0 ? salary / perPeriod : 0;
+}
+
+std::vector<WorkSchedule::Span> WorkSchedule::spansOn(QDate date) const {
+    if (!isValid() || !days.contains(date.dayOfWeek()))
+        return {};
+    const Minutes shift = shiftOf(*this);
+    const Minutes pause = breakWithin(*this, shift);
+    std::vector<Span> spans;
+    for (const Minutes part : {Minutes{shift.begin, pause.begin}, Minutes{pause.end, shift.end}})
+        if (part.end > part.begin)
+            spans.push_back({wallClock(date, part.begin), wallClock(date, part.end)});
+    return spans;
+}
+
+double WorkSchedule::midnight(QDate date) {
+    return double(date.startOfDay().toSecsSinceEpoch());
+}
+
+QDate WorkSchedule::dateOf(double moment) {
+    return QDateTime::fromSecsSinceEpoch(qint64(std::floor(moment))).date();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "WorkSchedule.h"
+
+#include <optional>
+#include <vector>
+
+// The working time from a start moment on: summed once for the past (whole
+// weeks at a time), then only today's stretches per call, so that a tick
+// costs the same for a start ten years back as for one this morning.
+class WorkingTime {
+public:
+    WorkingTime(WorkSchedule schedule, double start);
+
+    // Working seconds between the start and `now` (0 before the start).
+    double secondsUntil(double now);
+    bool isWorking(double now) const;
+    // The first moment at or after `now` that is working time; none when the
+    // schedule has no working time at all.
+    std::optional<double> nextWorkingMoment(double now) const;
+
+    // Working seconds between two moments, computed afresh.
+    static double secondsBetween(const WorkSchedule &schedule, double from, double to);
+
+private:
+    void settleOnDayOf(double now);
+    std::vector<WorkSchedule::Span> spansAround(QDate date) const;
+
+    WorkSchedule schedule_;
+    double start_;
+    // Today's local midnight, the next one, the working seconds up to today's
+    // midnight, and the stretches that may reach into today.
+    double dayStart_ = 0;
+    double dayEnd_ = -1;
+    double beforeToday_ = 0;
+    std::vector<WorkSchedule::Span> today_;
+};

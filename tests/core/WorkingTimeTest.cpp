@@ -1,0 +1,189 @@
+#include "WorkingTime.h"
+
+#include <QDateTime>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// A wall-clock moment in the process's time zone (TZ, set per suite by CTest).
+double at(int year, int month, int day, int hour = 0, int minute = 0) {
+    return double(QDateTime(QDate(year, month, day), QTime(hour, minute)).toSecsSinceEpoch());
+}
+
+WorkSchedule schedule(const char *days, QTime from, QTime to, bool breakOn = false,
+                      QTime breakFrom = {12, 0}, QTime breakTo = {13, 0}) {
+    WorkSchedule s;
+    s.days = *WeekDays::fromText(QString::fromLatin1(days));
+    s.from = from;
+    s.to = to;
+    s.breakOn = breakOn;
+    s.breakFrom = breakFrom;
+    s.breakTo = breakTo;
+    return s;
+}
+
+const char *const everyDay = "Mon,Tue,Wed,Thu,Fri,Sat,Sun";
+constexpr double hour = 3600;
+
+// The sum day by day, as a check on the week-at-a-time sum.
+double dayByDay(const WorkSchedule &s, double from, double to) {
+    double total = 0;
+    for (QDate day = WorkSchedule::dateOf(from).addDays(-1); day <= WorkSchedule::dateOf(to);
+         day = day.addDays(1))
+        for (const WorkSchedule::Span &span : s.spansOn(day))
+            total += std::max(0.0, std::min(span.end, to) - std::max(span.begin, from));
+    return total;
+}
+
+template <std::size_t N> struct ZoneName {
+    constexpr ZoneName(const char (&name)[N]) { std::copy_n(name, N, text); }
+    char text[N];
+};
+
+// Each suite runs in a process whose TZ names its zone (see CMakeLists).
+template <ZoneName zone> class InZone : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char *tz = std::getenv("TZ");
+        if (tz == nullptr || std::strcmp(tz, zone.text) != 0)
+            GTEST_SKIP() << "needs TZ=" << zone.text;
+    }
+};
+
+using Utc = InZone<"UTC">;
+using Berlin = InZone<"Europe/Berlin">;
+using NewYork = InZone<"America/New_York">;
+
+} // namespace
+
+TEST(WeekDays, readsOnlyTheTextsItWrites) {
+    EXPECT_EQ(WeekDays::mondayToFriday().toText(), "Mon,Tue,Wed,Thu,Fri");
+    EXPECT_EQ(WeekDays::fromText(u"Sun,Mon")->toText(), "Mon,Sun");
+    EXPECT_EQ(WeekDays::fromText(u"")->count(), 0);
+    for (const char16_t *bad : {u"mon", u"Mon,,Tue", u"Mon,Mon", u"Monday", u"Mon, Tue", u","})
+        EXPECT_EQ(WeekDays::fromText(bad), std::nullopt) << QString::fromUtf16(bad).toStdString();
+}
+
+TEST(WorkSchedule, paysTheSalaryForTheWorkingSecondsOfItsPeriod) {
+    struct Row {
+        WorkSchedule schedule;
+        double salary;
+        PayPeriod period;
+        double weekHours;
+        double perSecond; // by hand: salary / (week x 365.25 / 7, a twelfth for a month)
+    };
+    const Row rows[] = {
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), 5000, PayPeriod::monthly, 40,
+         0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), 60000, PayPeriod::yearly, 40,
+         0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true), 5000, PayPeriod::monthly, 35,
+         0.009126169290440338},
+        // A night shift with its break after midnight.
+        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {2, 0}, {2, 30}), 5000,
+         PayPeriod::monthly, 37.5, 0.008517758004410982},
+        // A break outside the shift takes nothing.
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {18, 0}, {19, 0}), 60000,
+         PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("", {9, 0}, {17, 0}), 5000, PayPeriod::monthly, 0, 0},
+        {schedule("Mon", {9, 0}, {9, 0}), 5000, PayPeriod::monthly, 0, 0},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(row.schedule.secondsPerWeek(), row.weekHours * hour) << row.weekHours;
+        EXPECT_DOUBLE_EQ(row.schedule.perWorkingSecond(row.salary, row.period), row.perSecond)
+            << row.weekHours;
+    }
+}
+
+TEST_F(Utc, countsOnlyTheWorkingSecondsBetweenTwoMoments) {
+    // 2026-12-07 is a Monday.
+    const WorkSchedule office = schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0});
+    const WorkSchedule lunch = schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true);
+    const WorkSchedule nights = schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0});
+    const WorkSchedule sundayNight = schedule("Sun", {22, 0}, {6, 0});
+    struct Row {
+        const char *what;
+        const WorkSchedule &schedule;
+        double from;
+        double to;
+        double hours;
+    };
+    const Row rows[] = {
+        {"a plain week", office, at(2026, 12, 7), at(2026, 12, 14), 40},
+        {"a start inside hours", office, at(2026, 12, 7, 13), at(2026, 12, 7, 17, 30), 4},
+        {"a start outside hours", office, at(2026, 12, 7, 18), at(2026, 12, 8, 10), 1},
+        {"the weekend", office, at(2026, 12, 11, 17), at(2026, 12, 14, 9), 0},
+        {"a break", lunch, at(2026, 12, 7, 11), at(2026, 12, 7, 14), 2},
+        {"a night across midnight", nights, at(2026, 12, 7, 23), at(2026, 12, 8, 1), 2},
+        {"Friday's night into Saturday", nights, at(2026, 12, 11, 20), at(2026, 12, 12, 12), 8},
+        {"Sunday's night into the next week", sundayNight, at(2026, 12, 13, 12),
+         at(2026, 12, 14, 12), 8},
+        {"backwards", office, at(2026, 12, 8), at(2026, 12, 7), 0},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(WorkingTime::secondsBetween(row.schedule, row.from, row.to), row.hours * hour)
+            << row.what;
+}
+
+TEST_F(Utc, sumsTenYearsExactly) {
+    const WorkSchedule s = schedule("Mon,Wed,Sun", {22, 30}, {6, 15}, true, {1, 0}, {1, 45});
+    const double from = at(2016, 12, 7, 14, 10);
+    const double to = at(2026, 12, 7, 3, 20);
+    EXPECT_EQ(WorkingTime::secondsBetween(s, from, to), dayByDay(s, from, to));
+}
+
+TEST_F(Utc, aRunningCountAgreesWithTheSumAcrossDaysAndAClockSetBack) {
+    const WorkSchedule s = schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true);
+    const double start = at(2016, 12, 7, 23, 59);
+    WorkingTime counted(s, start);
+    for (double now : {at(2026, 12, 7, 10), at(2026, 12, 7, 23), at(2026, 12, 8, 0, 30),
+                       at(2026, 12, 8, 5, 59), at(2026, 12, 12, 3), at(2026, 12, 8, 1)})
+        EXPECT_EQ(counted.secondsUntil(now), WorkingTime::secondsBetween(s, start, now))
+            << QDateTime::fromSecsSinceEpoch(qint64(now)).toString().toStdString();
+    EXPECT_EQ(counted.secondsUntil(start - 5), 0);
+}
+
+TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
+    const WorkSchedule office = schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true);
+    const WorkingTime counted(office, at(2026, 12, 7, 8));
+    EXPECT_FALSE(counted.isWorking(at(2026, 12, 11, 17)));
+    EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 11, 17)), at(2026, 12, 14, 9));
+    EXPECT_TRUE(counted.isWorking(at(2026, 12, 8, 11, 59)));
+    EXPECT_FALSE(counted.isWorking(at(2026, 12, 8, 12, 30)));
+    EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 12, 30)), at(2026, 12, 8, 13));
+    EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 10)), at(2026, 12, 8, 10));
+    EXPECT_EQ(WorkingTime(schedule("", {9, 0}, {17, 0}), 0).nextWorkingMoment(0), std::nullopt);
+}
+
+// The wall clock's hours on the days the clocks change; a shift across the
+// change counts the real time.
+TEST_F(Berlin, countsTheWallClockHoursOnTheDaysTheClocksChange) {
+    const WorkSchedule days = schedule(everyDay, {9, 0}, {17, 0});
+    const WorkSchedule nights = schedule(everyDay, {22, 0}, {6, 0});
+    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 3, 29), at(2026, 3, 30)), 8 * hour);
+    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 10, 25), at(2026, 10, 26)), 8 * hour);
+    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 3, 28, 12), at(2026, 3, 29, 12)),
+              7 * hour);
+    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 10, 24, 12), at(2026, 10, 25, 12)),
+              9 * hour);
+    // Ten years and a spring: the changes do not cancel out.
+    const double from = at(2016, 1, 1);
+    const double to = at(2026, 6, 1);
+    EXPECT_EQ(WorkingTime::secondsBetween(nights, from, to), dayByDay(nights, from, to));
+}
+
+TEST_F(NewYork, countsTheWallClockHoursOnTheDaysTheClocksChange) {
+    const WorkSchedule days = schedule(everyDay, {9, 0}, {17, 0});
+    const WorkSchedule nights = schedule(everyDay, {22, 0}, {6, 0});
+    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 3, 8), at(2026, 3, 9)), 8 * hour);
+    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 11, 1), at(2026, 11, 2)), 8 * hour);
+    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 3, 7, 12), at(2026, 3, 8, 12)),
+              7 * hour);
+    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 10, 31, 12), at(2026, 11, 1, 12)),
+              9 * hour);
+}
