@@ -111,9 +111,9 @@ DisplayGeometry DisplayGeometry::compute(QStringView text, QStringView prefix, d
     const std::vector<QStringView> characters = Graphemes::split(text);
     qint64 digitsLeft = 0;
     for (QStringView character : characters) {
-        const bool numeric = isNumeric(character);
-        g.measure += numeric ? digitAdvance : narrowAdvance;
-        digitsLeft += numeric ? 1 : 0;
+        const bool cell = isNumeric(character) || SegmentFont::litSegments(character).has_value();
+        g.measure += cell ? digitAdvance : narrowAdvance;
+        digitsLeft += cell ? 1 : 0;
     }
     if (g.isEmpty())
         return g;

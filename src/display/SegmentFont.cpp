@@ -16,6 +16,9 @@ std::optional<Segments> litSegments(QStringView character) {
         {1, 1, 1, 1, 1, 1, 1}, // 8
         {1, 1, 1, 1, 0, 1, 1}, // 9 with its bottom bar
     }};
+    // A dash stands in every digit cell while the amount is hidden.
+    if (character == u"-")
+        return Segments{0, 0, 0, 0, 0, 0, 1};
     if (character.size() != 1 || character[0] < u'0' || character[0] > u'9')
         return std::nullopt;
     return digits[character[0].unicode() - u'0'];

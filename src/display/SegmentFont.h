@@ -13,7 +13,7 @@ namespace SegmentFont {
 using Segments = std::array<bool, 7>;
 
 // The segments of one user-perceived character; no value for anything but the
-// ten ASCII digits.
+// ten ASCII digits and the dash (the middle segment alone).
 std::optional<Segments> litSegments(QStringView character);
 
 } // namespace SegmentFont

@@ -52,7 +52,14 @@ void SevenSegmentDisplay::nameForAccessibility() {
     // Each new name is an event for assistive technology; with none listening
     // it is work for nothing on every change of the counter.
     if (listening_)
-        setAccessibleName(prefix_ + u' ' + text_);
+        setAccessibleName(spokenName_.isEmpty() ? prefix_ + u' ' + text_ : spokenName_);
+}
+
+void SevenSegmentDisplay::setSpokenName(const QString &name) {
+    if (name == spokenName_)
+        return;
+    spokenName_ = name;
+    nameForAccessibility();
 }
 
 void SevenSegmentDisplay::accessibilityActiveChanged(bool active) {

@@ -39,6 +39,9 @@ public:
     void setColor(const QColor &color);
     void setPrefix(const QString &prefix);
     void setDimmedTrailingDigits(qint64 count);
+    // What assistive technology reads instead of the label and text (empty:
+    // read those), for a text that means nothing spoken, such as dashes.
+    void setSpokenName(const QString &name);
 
     // Where everything goes on a canvas of `size`.
     DisplayGeometry layoutFor(QSizeF size) const;
@@ -66,6 +69,7 @@ private:
     QColor color_ = Qt::green;
     QString prefix_;
     qint64 dimmedTrailingDigits_ = 0;
+    QString spokenName_;
     bool listening_ = false; // assistive technology is
 
     // The label at size 100 with its baseline at the origin, and its advance.
@@ -73,8 +77,8 @@ private:
     double labelAdvance_ = 0;
 
     // Finished glyphs, reused for as long as size, colour and pixel ratio stay
-    // the same: a tick only places them. At most 23 (ten digits lit or
-    // dimmed, two marks, the label).
+    // the same: a tick only places them. At most 25 (ten digits and the
+    // dash, lit or dimmed, two marks, the label).
     QHash<QString, GlyphSprite> sprites_;
 
     // The layout of the current inputs at the widget's size, kept between a

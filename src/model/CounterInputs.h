@@ -1,10 +1,12 @@
 #pragma once
 
 #include "Goal.h"
+#include "WorkingTime.h"
 
 #include <QColor>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // What the counter counts from and how it shows it.
@@ -14,4 +16,9 @@ struct CounterInputs {
     QString currency;     // the label before the digits; may be empty
     QColor color = Qt::green;
     std::optional<Goal> goal;
+    // Counting only working hours: the working time since the start, with
+    // `perSecond` a rate per working second. Null counts every second.
+    std::shared_ptr<WorkingTime> workingTime;
+    // Dashes instead of digits, and no goal amount.
+    bool amountHidden = false;
 };

@@ -5,9 +5,22 @@
 #include <QByteArray>
 #include <QLatin1StringView>
 #include <QString>
+#include <QStringView>
+
+#include <concepts>
 
 #include <optional>
 #include <type_traits>
+
+// A value kept as a text of its own form: specialise with `read` (no value
+// for a text that is not one) and `write`.
+template <typename T> struct TextForm;
+
+template <typename T>
+concept HasTextForm = requires(const T &value, QStringView text) {
+    { TextForm<T>::write(value) } -> std::same_as<QString>;
+    { TextForm<T>::read(text) } -> std::same_as<std::optional<T>>;
+};
 
 // How a setting is kept in the file.
 enum class StoredType { text, real, boolean, bytes };
@@ -29,8 +42,9 @@ template <typename T> struct Key {
         else if constexpr (std::is_same_v<T, std::optional<QByteArray>>)
             return StoredType::bytes;
         else {
-            static_assert(std::is_same_v<T, QString> || ClosedListEnum<T>,
-                          "a setting is a text, a number, a flag, bytes or a closed list");
+            static_assert(std::is_same_v<T, QString> || ClosedListEnum<T> || HasTextForm<T>,
+                          "a setting is a text, a number, a flag, bytes, a closed list or "
+                          "a value with a text form");
             return StoredType::text;
         }
     }

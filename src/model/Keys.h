@@ -6,6 +6,9 @@
 #include "GoalPictureKind.h"
 #include "Key.h"
 #include "PayPeriod.h"
+#include "WeekDays.h"
+
+#include <QTime>
 
 #include <QStringView>
 
@@ -18,7 +21,24 @@ struct KeyDefinition {
     StoredType type;
 };
 
-// The twelve settings, each with its type and default.
+// Days kept as "Mon,Tue,Wed".
+template <> struct TextForm<WeekDays> {
+    static QString write(const WeekDays &days) { return days.toText(); }
+    static std::optional<WeekDays> read(QStringView text) { return WeekDays::fromText(text); }
+};
+
+// Times of day kept as "09:00".
+template <> struct TextForm<QTime> {
+    static QString write(const QTime &time) { return time.toString(QStringLiteral("HH:mm")); }
+    static std::optional<QTime> read(QStringView text) {
+        const QTime time = QTime::fromString(text.toString(), QStringLiteral("HH:mm"));
+        if (!time.isValid() || text.size() != 5)
+            return std::nullopt;
+        return time;
+    }
+};
+
+// Every setting, each with its type and default.
 namespace Keys {
 
 // An ISO 4217 code; anything else (a 10 kB text) would blank the display.
@@ -45,14 +65,28 @@ inline constexpr Key<QString> goalEmoji{QLatin1StringView("goalEmoji"),
 inline constexpr Key<std::optional<QByteArray>> goalImage{
     QLatin1StringView("goalImage"), [] { return std::optional<QByteArray>(); }};
 
+// Counting only working hours, off unless chosen.
+inline constexpr Key<bool> workingHours{QLatin1StringView("workingHours"), [] { return false; }};
+inline constexpr Key<WeekDays> workDays{QLatin1StringView("workDays"),
+                                        [] { return WeekDays::mondayToFriday(); }};
+inline constexpr Key<QTime> workFrom{QLatin1StringView("workFrom"), [] { return QTime(9, 0); }};
+inline constexpr Key<QTime> workTo{QLatin1StringView("workTo"), [] { return QTime(17, 0); }};
+inline constexpr Key<bool> breakEnabled{QLatin1StringView("breakEnabled"), [] { return false; }};
+inline constexpr Key<QTime> breakFrom{QLatin1StringView("breakFrom"), [] { return QTime(12, 0); }};
+inline constexpr Key<QTime> breakTo{QLatin1StringView("breakTo"), [] { return QTime(13, 0); }};
+
+// The amount shown as dashes, for a screen someone else can see.
+inline constexpr Key<bool> amountHidden{QLatin1StringView("amountHidden"), [] { return false; }};
+
 // Every key, for code that visits them all.
-inline constexpr std::tuple all{salary,        period,      startedAt,   currency,
-                                currencyStyle, digitColor,  goalEnabled, goalAmount,
-                                goalText,      goalPicture, goalEmoji,   goalImage};
+inline constexpr std::tuple all{salary,     period,       startedAt,    currency, currencyStyle,
+                                digitColor, goalEnabled,  goalAmount,   goalText, goalPicture,
+                                goalEmoji,  goalImage,    workingHours, workDays, workFrom,
+                                workTo,     breakEnabled, breakFrom,    breakTo,  amountHidden};
 
 std::span<const KeyDefinition> table();
 
-// The definition of `name`, or null when it is not one of the twelve.
+// The definition of `name`, or null when it is not a setting.
 const KeyDefinition *find(QStringView name);
 
 } // namespace Keys

@@ -3,6 +3,27 @@
 #include "Earnings.h"
 #include "SettingsStore.h"
 
+namespace {
+
+// The working hours when they are on and make a schedule; From and To equal
+// (only a hand-edited file has that) counts every second, as with them off.
+std::optional<WorkSchedule> workSchedule(const SettingsStore &store) {
+    if (!store.get(Keys::workingHours))
+        return std::nullopt;
+    WorkSchedule schedule;
+    schedule.days = store.get(Keys::workDays);
+    schedule.from = store.get(Keys::workFrom);
+    schedule.to = store.get(Keys::workTo);
+    schedule.breakOn = store.get(Keys::breakEnabled);
+    schedule.breakFrom = store.get(Keys::breakFrom);
+    schedule.breakTo = store.get(Keys::breakTo);
+    if (!schedule.isValid())
+        return std::nullopt;
+    return schedule;
+}
+
+} // namespace
+
 ScreenChoice ScreenChoice::from(const SettingsStore &store, bool showingSettings) {
     ScreenChoice choice;
     if (showingSettings) {
@@ -19,7 +40,13 @@ ScreenChoice ScreenChoice::from(const SettingsStore &store, bool showingSettings
         return choice;
     choice.screen = Screen::counter;
     choice.counter.start = startedAt;
-    choice.counter.perSecond = Earnings::perSecond(*salary, period);
+    if (const std::optional<WorkSchedule> schedule = workSchedule(store)) {
+        choice.counter.perSecond = schedule->perWorkingSecond(*salary, period);
+        choice.counter.workingTime = std::make_shared<WorkingTime>(*schedule, startedAt);
+    } else {
+        choice.counter.perSecond = Earnings::perSecond(*salary, period);
+    }
+    choice.counter.amountHidden = store.get(Keys::amountHidden);
     choice.counter.currency =
         Currency::label(store.get(Keys::currency), store.get(Keys::currencyStyle));
     choice.counter.color = choice.color;

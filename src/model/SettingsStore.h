@@ -12,7 +12,7 @@
 #include <optional>
 #include <type_traits>
 
-// The twelve settings (and the panel's frame) in one INI file, read once at
+// The settings (and the panel's frame) in one INI file, read once at
 // construction and rewritten atomically and durably on every change.
 //
 // Reads never fail: a missing key, a value of the wrong type, a text no case
@@ -41,7 +41,7 @@ public:
     // Writes only a real change, and only then emits changed().
     template <typename T> void set(const Key<T> &key, const std::type_identity_t<T> &value);
 
-    // Values outside the twelve settings (the panel's frame), kept in the same file.
+    // Values outside the settings (the panel's frame), kept in the same file.
     QVariant extra(const QString &key) const { return values_.value(key); }
     void setExtra(const QString &key, const QVariant &value);
 
@@ -84,6 +84,9 @@ template <typename T> T SettingsStore::get(const Key<T> &key) const {
     else if constexpr (std::is_same_v<T, std::optional<QByteArray>>) {
         if (std::optional<QByteArray> bytes = storedBytes(key.name))
             stored = bytes;
+    } else if constexpr (HasTextForm<T>) {
+        if (std::optional<QString> text = storedText(key.name))
+            stored = TextForm<T>::read(*text);
     } else if (std::optional<QString> text = storedText(key.name))
         stored = fromRawValue<T>(*text);
     if (stored && (key.accepts == nullptr || key.accepts(*stored)))
@@ -103,6 +106,8 @@ void SettingsStore::set(const Key<T> &key, const std::type_identity_t<T> &value)
             storeValue(key.name, value);
     } else if constexpr (std::is_same_v<T, QString>)
         setText(key.name, value);
+    else if constexpr (HasTextForm<T>)
+        setText(key.name, TextForm<T>::write(value));
     else
         setText(key.name, rawValue(value));
 }

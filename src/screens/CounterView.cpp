@@ -20,7 +20,8 @@
 namespace {
 
 constexpr double period = CounterView::tickMilliseconds / 1000.0;
-// The elapsed time's seconds change this often, so no wake-up is further away.
+// The elapsed time's seconds change this often, so while counting no wake-up is
+// further away.
 constexpr int ticksPerSecond = 1000 / CounterView::tickMilliseconds;
 
 double entryAt(double start, double index) {
@@ -87,6 +88,8 @@ void CounterView::setInputs(const Inputs &inputs) {
     inputs_ = inputs;
     display_->setColor(inputs.color);
     display_->setPrefix(inputs.currency);
+    display_->setSpokenName(inputs.amountHidden ? QStringLiteral("Amount hidden") : QString());
+    goalRow_->setAmountHidden(inputs.amountHidden);
     goalRow_->setVisible(inputs.goal.has_value());
     if (inputs.goal) {
         goalRow_->setGoal(*inputs.goal);
@@ -112,16 +115,30 @@ void CounterView::armAfter(double index, const Look &shown, double now) {
         if (!lookAt(entryAt(inputs_.start, index + ahead)).showsTheSameAs(shown))
             break;
     nextWake_ = entryAt(inputs_.start, index + ahead);
+    double longest = 1000;
+    if (ahead == ticksPerSecond && inputs_.workingTime && !inputs_.workingTime->isWorking(now)) {
+        // Outside working hours nothing changes until work starts again. A
+        // minute at most, for the wall clock may jump (a resume, a time change).
+        if (const std::optional<double> work = inputs_.workingTime->nextWorkingMoment(now)) {
+            nextWake_ = entryAt(inputs_.start, std::ceil((*work - inputs_.start) * ticksPerSecond));
+            longest = 60'000;
+        }
+    }
     // Never early: a wake-up before the moment would show the same again.
     const double milliseconds = std::ceil((nextWake_ - now) * 1000);
-    timer_.start(static_cast<int>(std::clamp(milliseconds, 0.0, 1000.0)));
+    timer_.start(static_cast<int>(std::clamp(milliseconds, 0.0, longest)));
 }
 
 CounterView::Look CounterView::lookAt(double moment) const {
-    const double elapsed = Earnings::elapsed(inputs_.start, moment);
+    const double elapsed = inputs_.workingTime ? inputs_.workingTime->secondsUntil(moment)
+                                               : Earnings::elapsed(inputs_.start, moment);
     const double earned = inputs_.perSecond * elapsed;
-    Look look{
-        earned, LocaleServices::formatCounterAmount(earned), Earnings::formatElapsed(elapsed), {}};
+    QString amount = LocaleServices::formatCounterAmount(earned);
+    if (inputs_.amountHidden)
+        for (QChar &c : amount)
+            if (c >= u'0' && c <= u'9')
+                c = u'-';
+    Look look{earned, std::move(amount), Earnings::formatElapsed(elapsed), {}};
     if (inputs_.goal)
         look.goal = goalRow_->lookFor(earned);
     return look;

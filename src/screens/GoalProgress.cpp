@@ -5,17 +5,23 @@
 #include <algorithm>
 #include <cmath>
 
-GoalProgress GoalProgress::of(std::optional<double> amount, double earned) {
+GoalProgress GoalProgress::of(std::optional<double> amount, double earned, bool amountHidden) {
     if (!amount)
         return {QStringLiteral("Add an amount in Settings"), std::nullopt};
-    const QString amountText = LocaleServices::formatGoalAmount(*amount);
     const double fraction = earned / *amount;
     if (fraction < 1) {
         // Truncated: 99.99 % is not yet 100 %.
         const auto percent = static_cast<long long>(std::trunc(std::max(0.0, fraction) * 100));
-        return {QString::number(percent) + QStringLiteral("% of ") + amountText, fraction};
+        const QString reached = QString::number(percent) + u'%';
+        if (amountHidden)
+            return {reached, fraction};
+        return {reached + QStringLiteral(" of ") + LocaleServices::formatGoalAmount(*amount),
+                fraction};
     }
-    return {QStringLiteral("Reached ") + amountText + u'!', fraction};
+    if (amountHidden)
+        return {QStringLiteral("Reached!"), fraction};
+    return {QStringLiteral("Reached ") + LocaleServices::formatGoalAmount(*amount) + u'!',
+            fraction};
 }
 
 std::optional<double> GoalProgress::fillWidth(double trackWidth) const {

@@ -9,7 +9,8 @@ struct GoalProgress {
     QString text;                   // "12% of 1,000", "Reached 1,000!" or the hint
     std::optional<double> fraction; // earned / amount; none without an amount
 
-    static GoalProgress of(std::optional<double> amount, double earned);
+    // `amountHidden` leaves the goal's amount out: "12%", "Reached!".
+    static GoalProgress of(std::optional<double> amount, double earned, bool amountHidden = false);
 
     // The bar's fill on a track `trackWidth` long: never under 4 points,
     // never beyond the track, none without an amount.

@@ -31,6 +31,13 @@ void GoalRow::setGoal(const Goal &goal) {
     refresh();
 }
 
+void GoalRow::setAmountHidden(bool hidden) {
+    if (hidden == amountHidden_)
+        return;
+    amountHidden_ = hidden;
+    refresh();
+}
+
 void GoalRow::setColor(const QColor &color) {
     if (color == color_)
         return;
@@ -59,13 +66,13 @@ int GoalRow::fillPixels(const GoalProgress &progress) const {
 }
 
 GoalRow::Look GoalRow::lookFor(double earned) const {
-    GoalProgress progress = GoalProgress::of(goal_.amount, earned);
+    GoalProgress progress = GoalProgress::of(goal_.amount, earned, amountHidden_);
     const int pixels = fillPixels(progress);
     return Look{std::move(progress.text), pixels};
 }
 
 void GoalRow::refresh() {
-    GoalProgress next = GoalProgress::of(goal_.amount, earned_);
+    GoalProgress next = GoalProgress::of(goal_.amount, earned_, amountHidden_);
     const bool textChanged = next.text != progress_.text;
     progress_ = std::move(next);
     const int pixels = fillPixels(progress_);

@@ -27,6 +27,8 @@ public:
     void setGoal(const Goal &goal);
     void setColor(const QColor &color);
     void setEarned(double earned);
+    // Leaves the goal's amount out of the text; the percentage and bar stay.
+    void setAmountHidden(bool hidden);
     Look lookFor(double earned) const;
 
     const GoalProgress &progress() const { return progress_; }
@@ -48,6 +50,7 @@ private:
     Goal goal_;
     QColor color_ = Qt::green;
     double earned_ = 0;
+    bool amountHidden_ = false;
     GoalProgress progress_;
     int shownFillPixels_ = -1;
     double textLeft_ = 0;

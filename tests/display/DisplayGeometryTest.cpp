@@ -81,12 +81,23 @@ TEST(DisplayGeometry, sizesTheLabelByItsLength) {
 }
 
 TEST(DisplayGeometry, hangsTheCommaBelowTheDigitsAndGivesOtherCharactersANarrowCell) {
-    const auto g = DisplayGeometry::compute(u"1,2 -3", u"", 0, 0, QSizeF(1000, 70));
+    const auto g = DisplayGeometry::compute(u"1,2 +3", u"", 0, 0, QSizeF(1000, 70));
     EXPECT_NEAR(g.measure, 3 * 1.2 + 3 * 0.52, tolerance);
     ASSERT_EQ(g.marks.size(), 1u);
     EXPECT_NEAR(g.marks[0].bottom() - g.bottom, 0.119 * g.unit, tolerance);
     ASSERT_EQ(g.cells.size(), 3u);
     EXPECT_NEAR(g.cells[2].left - g.cells[1].left, (1.2 + 2 * 0.52) * g.unit, tolerance);
+}
+
+TEST(DisplayGeometry, givesAHiddenAmountsDashesTheDigitsCells) {
+    const auto shown = DisplayGeometry::compute(u"1,234.5678", u"", 0, 2, QSizeF(300, 70));
+    const auto hidden = DisplayGeometry::compute(u"-,---.----", u"", 0, 2, QSizeF(300, 70));
+    ASSERT_EQ(hidden.cells.size(), shown.cells.size());
+    EXPECT_EQ(hidden.marks, shown.marks);
+    for (std::size_t i = 0; i < shown.cells.size(); ++i) {
+        EXPECT_EQ(hidden.cells[i].left, shown.cells[i].left) << i;
+        EXPECT_EQ(hidden.cells[i].dimmed, shown.cells[i].dimmed) << i;
+    }
 }
 
 TEST(DisplayGeometry, dimsOnlyTheTrailingDigits) {

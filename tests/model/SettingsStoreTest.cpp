@@ -31,15 +31,24 @@ TEST(SettingsStore, readsEveryDefaultFromAnEmptyFileWithoutWriting) {
     EXPECT_EQ(store.get(Keys::goalPicture), GoalPictureKind::emoji);
     EXPECT_EQ(store.get(Keys::goalEmoji), QString::fromUtf8("\xF0\x9F\x8F\x96\xEF\xB8\x8F"));
     EXPECT_EQ(store.get(Keys::goalImage), std::nullopt);
+    EXPECT_FALSE(store.get(Keys::workingHours));
+    EXPECT_EQ(store.get(Keys::workDays), WeekDays::mondayToFriday());
+    EXPECT_EQ(store.get(Keys::workFrom), QTime(9, 0));
+    EXPECT_EQ(store.get(Keys::workTo), QTime(17, 0));
+    EXPECT_FALSE(store.get(Keys::breakEnabled));
+    EXPECT_EQ(store.get(Keys::breakFrom), QTime(12, 0));
+    EXPECT_EQ(store.get(Keys::breakTo), QTime(13, 0));
+    EXPECT_FALSE(store.get(Keys::amountHidden));
     EXPECT_FALSE(QFileInfo::exists(temp.path()));
-    EXPECT_EQ(Keys::table().size(), 12u);
+    EXPECT_EQ(Keys::table().size(), 20u);
 }
 
 TEST(SettingsStore, readsWrongCaseWrongTypeAndOversizedValuesAsDefaults) {
     TempSettings temp;
     temp.writeFile("[General]\nperiod=yearly\ncurrencyStyle=symbol\ndigitColor=GREEN\n"
                    "goalPicture=image\nstartedAt=abc\ngoalEnabled=maybe\ngoalImage=not bytes\n"
-                   "salary=@ByteArray(5000)\ngoalText=" +
+                   "salary=@ByteArray(5000)\nworkDays=mon,tue\nworkFrom=9:00\nworkTo=25:00\n"
+                   "breakFrom=12:00:00\ngoalText=" +
                    QByteArray(100 * 1024, 'x') + "\n");
     const SettingsStore store(temp.path());
     EXPECT_EQ(store.get(Keys::period), PayPeriod::monthly);
@@ -51,6 +60,10 @@ TEST(SettingsStore, readsWrongCaseWrongTypeAndOversizedValuesAsDefaults) {
     EXPECT_EQ(store.get(Keys::goalImage), std::nullopt);
     EXPECT_EQ(store.get(Keys::salary), "");
     EXPECT_EQ(store.get(Keys::goalText), "");
+    EXPECT_EQ(store.get(Keys::workDays), WeekDays::mondayToFriday());
+    EXPECT_EQ(store.get(Keys::workFrom), QTime(9, 0));
+    EXPECT_EQ(store.get(Keys::workTo), QTime(17, 0));
+    EXPECT_EQ(store.get(Keys::breakFrom), QTime(12, 0));
 }
 
 TEST(SettingsStore, readsACurrencyOnlyAsThreeCapitalLetters) {
@@ -78,6 +91,8 @@ TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
         store.set(Keys::goalText, QStringLiteral("A trip, \"soon\" = 100%; [really]"));
         store.set(Keys::goalEmoji, QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"));
         store.set(Keys::goalImage, image);
+        store.set(Keys::workDays, *WeekDays::fromText(u"Sat,Sun"));
+        store.set(Keys::workFrom, QTime(22, 30));
         store.setExtra(QStringLiteral("MainPanel/frame"), QRect(10, 20, 320, 132));
     }
     const SettingsStore second(temp.path());
@@ -89,6 +104,11 @@ TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
     EXPECT_EQ(second.get(Keys::goalEmoji),
               QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"));
     EXPECT_EQ(second.get(Keys::goalImage), image);
+    EXPECT_EQ(second.get(Keys::workDays).toText(), "Sat,Sun");
+    EXPECT_EQ(second.get(Keys::workFrom), QTime(22, 30));
+    // Quoted, as QSettings writes a text with a comma.
+    EXPECT_TRUE(temp.readFile().contains("\nworkDays=\"Sat,Sun\"\n"));
+    EXPECT_TRUE(temp.readFile().contains("\nworkFrom=22:30\n"));
     EXPECT_EQ(second.extra(QStringLiteral("MainPanel/frame")).toRect(), QRect(10, 20, 320, 132));
 }
 
