@@ -9,10 +9,11 @@
 #include "GoalPictureKind.h"
 #include "ImageChooser.h"
 #include "SegmentedControl.h"
+#include "SettingsRows.h"
 #include "TextStyle.h"
 #include "ToggleSwitch.h"
+#include "WorkingHoursRows.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,8 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int labelColumn = 58;
 
 QLineEdit *field(const QString &placeholder, QWidget *parent) {
     auto *edit = new QLineEdit(parent);
@@ -79,8 +78,8 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     currency_->setFont(TextStyle::caption());
     for (const Currency::Entry &entry : Currency::all())
         currency_->addItem(entry.code + QStringLiteral(" \u2013 ") + entry.name, entry.code);
-    column->addWidget(row(QStringLiteral("Currency"), currency_));
-    column->addWidget(row(QStringLiteral("Show"), style_));
+    column->addWidget(SettingsRows::labelled(QStringLiteral("Currency"), currency_));
+    column->addWidget(SettingsRows::labelled(QStringLiteral("Show"), style_));
 
     auto *colors = new QVBoxLayout;
     colors->setSpacing(6);
@@ -101,26 +100,19 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     colors->addLayout(swatchRow);
     column->addLayout(colors);
 
-    auto *divider = new QFrame(this);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setStyleSheet(QStringLiteral("color: rgba(255, 255, 255, 30);"));
-    column->addWidget(divider);
-
-    auto *goalLine = new QHBoxLayout;
-    goalLine->addWidget(TextStyle::secondaryCaption(QStringLiteral("Goal"), this));
-    goalLine->addStretch(1);
-    goalLine->addWidget(goalSwitch_);
-    column->addLayout(goalLine);
+    column->addWidget(SettingsRows::divider(this));
+    column->addLayout(SettingsRows::switchLine(QStringLiteral("Goal"), goalSwitch_, this));
 
     // The goal's rows are the screen's own rows, so that showing or hiding one
     // changes the natural height at once.
-    amountRow_ = row(QStringLiteral("Amount"), amount_);
-    textRow_ = row(QStringLiteral("Text"), text_);
-    pictureRow_ = row(QStringLiteral("Picture"), picture_);
+    amountRow_ = SettingsRows::labelled(QStringLiteral("Amount"), amount_);
+    textRow_ = SettingsRows::labelled(QStringLiteral("Text"), text_);
+    pictureRow_ = SettingsRows::labelled(QStringLiteral("Picture"), picture_);
     for (QWidget *goalRow :
          {amountRow_, static_cast<QWidget *>(amountNote_), textRow_, pictureRow_,
           static_cast<QWidget *>(emojiChooser_), static_cast<QWidget *>(imageChooser_)})
         column->addWidget(goalRow);
+    workingHours_ = new WorkingHoursRows(store_, column, this);
     column->addStretch(1);
 
     connect(currency_, &QComboBox::activated, this, [this](int index) {
@@ -141,20 +133,6 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     // Fonts, styles and the image chooser's note can change the height too.
     installEventFilter(this);
     imageChooser_->installEventFilter(this);
-}
-
-QWidget *SettingsView::row(const QString &title, QWidget *content) {
-    auto *line = new QWidget(content->parentWidget());
-    auto *layout = new QHBoxLayout(line);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
-    QLabel *label = TextStyle::secondaryCaption(title, line);
-    label->setFixedWidth(labelColumn);
-    layout->addWidget(label);
-    content->setParent(line);
-    content->setSizePolicy(QSizePolicy::Expanding, content->sizePolicy().verticalPolicy());
-    layout->addWidget(content, 1);
-    return line;
 }
 
 void SettingsView::followStore() {
@@ -189,6 +167,7 @@ void SettingsView::followStore() {
     picture_->setSelected(static_cast<int>(kind));
     emojiChooser_->setVisible(goalOn && kind == GoalPictureKind::emoji);
     imageChooser_->setVisible(goalOn && kind == GoalPictureKind::image);
+    workingHours_->followStore();
     reportHeight();
 }
 

@@ -11,6 +11,7 @@ class ColorSwatch;
 class CurrencyPicker;
 class EmojiChooser;
 class ImageChooser;
+class WorkingHoursRows;
 class QLabel;
 class QLineEdit;
 class SegmentedControl;
@@ -40,6 +41,7 @@ public:
     SegmentedControl *picturePicker() const { return picture_; }
     EmojiChooser *emojiChooser() const { return emojiChooser_; }
     ImageChooser *imageChooser() const { return imageChooser_; }
+    WorkingHoursRows *workingHours() const { return workingHours_; }
 
 signals:
     void naturalHeightChanged(int height);
@@ -49,7 +51,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QWidget *row(const QString &title, QWidget *content);
     void followStore();
     void reportHeight();
 
@@ -68,5 +69,6 @@ private:
     SegmentedControl *picture_;
     EmojiChooser *emojiChooser_;
     ImageChooser *imageChooser_;
+    WorkingHoursRows *workingHours_ = nullptr;
     int reportedHeight_ = 0;
 };

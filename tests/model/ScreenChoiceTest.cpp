@@ -65,3 +65,25 @@ TEST(ScreenChoice, givesTheCounterItsRateLabelColourAndGoal) {
     EXPECT_EQ(setup.color, toQColor(DigitColor::cyan));
     EXPECT_FALSE(setup.goal.has_value());
 }
+
+TEST(ScreenChoice, countsWorkingHoursAtTheirOwnRateOnlyWhenTheyMakeASchedule) {
+    TempSettings temp;
+    SettingsStore store(temp.path());
+    store.set(Keys::salary, QStringLiteral("5000"));
+    store.set(Keys::startedAt, 1000.5);
+    EXPECT_EQ(ScreenChoice::from(store, false).counter.workingTime, nullptr) << "off by default";
+
+    store.set(Keys::workingHours, true);
+    const ScreenChoice office = ScreenChoice::from(store, false);
+    ASSERT_NE(office.counter.workingTime, nullptr);
+    // 5,000 a month over 40 hours a week.
+    EXPECT_DOUBLE_EQ(office.counter.perSecond, 0.007985398129135296);
+
+    store.set(Keys::workTo, QTime(9, 0)); // From and To equal, as only a hand-made file has
+    const ScreenChoice plain = ScreenChoice::from(store, false);
+    EXPECT_EQ(plain.counter.workingTime, nullptr);
+    EXPECT_DOUBLE_EQ(plain.counter.perSecond, Earnings::perSecond(5000, PayPeriod::monthly));
+
+    store.set(Keys::amountHidden, true);
+    EXPECT_TRUE(ScreenChoice::from(store, false).counter.amountHidden);
+}

@@ -6,6 +6,7 @@
 #include "SevenSegmentDisplay.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -221,4 +222,47 @@ TEST_F(Counter, catchesUpAWallClockJumpAtTheNextWakeUp) {
         EXPECT_GT(view.nextWake(), now);
         EXPECT_LE(view.nextWake(), now + 1.0);
     }
+}
+
+namespace {
+
+double wallClock(int day, int hour, int minute = 0, int second = 0) {
+    return double(QDateTime(QDate(2026, 12, day), QTime(hour, minute, second)).toSecsSinceEpoch());
+}
+
+} // namespace
+
+TEST_F(Counter, countsOnlyWorkingHoursAndSleepsUntilWorkStartsAgain) {
+    // From Monday 7 December 09:00, office hours Monday to Friday.
+    const double start = wallClock(7, 9);
+    CounterView::Inputs in = inputs(start, 0.01);
+    in.workingTime = std::make_shared<WorkingTime>(WorkSchedule(), start);
+    now = wallClock(11, 17); // Friday, the end of the week's work
+    view.setInputs(in);
+    view.show();
+    EXPECT_EQ(view.elapsedText(), "40:00:00");
+    EXPECT_EQ(view.amountText(), "1,440.0000");
+    EXPECT_EQ(view.nextWake(), wallClock(14, 9)) << "asleep until Monday's work";
+
+    now = wallClock(12, 11); // Saturday
+    view.tick();
+    EXPECT_EQ(view.elapsedText(), "40:00:00");
+    now = wallClock(14, 9, 0, 3); // Monday again
+    view.tick();
+    EXPECT_EQ(view.elapsedText(), "40:00:03");
+    EXPECT_LE(view.nextWake(), now + 1) << "counting again";
+}
+
+TEST_F(Counter, hidesTheAmountAndTheGoalsAmountButNotTheProgress) {
+    CounterView::Inputs in = inputs(now, 1.0);
+    in.amountHidden = true;
+    in.goal = Goal{1000, QStringLiteral("Bike"), Goal::NoPicture{}};
+    view.setInputs(in);
+    view.showMoment(now + 1234.56789);
+    EXPECT_EQ(view.amountText(), "-,---.----");
+    EXPECT_EQ(view.display()->prefix(), "USD");
+    EXPECT_EQ(view.elapsedText(), "0:20:34");
+    EXPECT_EQ(view.goalRow()->progress().text, "Reached!");
+    view.showMoment(now + 120.5);
+    EXPECT_EQ(view.goalRow()->progress().text, "12%");
 }

@@ -1,0 +1,47 @@
+#include "SettingsRows.h"
+
+#include "TextStyle.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+constexpr int labelColumn = 58;
+
+} // namespace
+
+namespace SettingsRows {
+
+QWidget *labelled(const QString &title, QWidget *content) {
+    auto *line = new QWidget(content->parentWidget());
+    auto *layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    QLabel *label = TextStyle::secondaryCaption(title, line);
+    label->setFixedWidth(labelColumn);
+    layout->addWidget(label);
+    content->setParent(line);
+    content->setSizePolicy(QSizePolicy::Expanding, content->sizePolicy().verticalPolicy());
+    layout->addWidget(content, 1);
+    return line;
+}
+
+QWidget *divider(QWidget *parent) {
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: rgba(255, 255, 255, 30);"));
+    return line;
+}
+
+QLayout *switchLine(const QString &title, QWidget *toggle, QWidget *parent) {
+    auto *line = new QHBoxLayout;
+    line->addWidget(TextStyle::secondaryCaption(title, parent));
+    line->addStretch(1);
+    line->addWidget(toggle);
+    return line;
+}
+
+} // namespace SettingsRows

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QLayout;
+class QWidget;
+
+// The pieces the settings screen is built of.
+namespace SettingsRows {
+
+// A caption in the label column, then `content` taking the rest of the width.
+// The row takes `content`'s parent.
+QWidget *labelled(const QString &title, QWidget *content);
+
+// A thin line between groups of rows.
+QWidget *divider(QWidget *parent);
+
+// A group's caption at the left and its on/off switch at the right.
+QLayout *switchLine(const QString &title, QWidget *toggle, QWidget *parent);
+
+} // namespace SettingsRows

@@ -1,0 +1,166 @@
+#include "WorkingHoursRows.h"
+
+#include "SettingsRows.h"
+#include "TextStyle.h"
+#include "ToggleSwitch.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTimeEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Like the segmented pickers: a chosen day is a lighter key.
+const char *const dayStyle = R"(
+QToolButton {
+    background: rgba(255, 255, 255, 18); color: rgb(150, 155, 150);
+    border: 1px solid rgba(255, 255, 255, 30); border-radius: 5px; padding: 2px 0px;
+}
+QToolButton:checked { background: rgba(255, 255, 255, 64); color: white; }
+QToolButton:focus { border-color: palette(highlight); }
+)";
+
+// The locale's short time format, to the minute: the times are whole minutes.
+QString minutesFormat() {
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
+    return format;
+}
+
+QTimeEdit *timeEdit(const QString &name, QWidget *parent) {
+    auto *edit = new QTimeEdit(parent);
+    edit->setDisplayFormat(minutesFormat());
+    edit->setFont(TextStyle::caption());
+    edit->setAccessibleName(name);
+    edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+// "09:00 – 17:00" as one row's content.
+QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
+    auto *both = new QWidget(parent);
+    auto *layout = new QHBoxLayout(both);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    from->setParent(both);
+    to->setParent(both);
+    layout->addWidget(from, 1);
+    layout->addWidget(TextStyle::secondaryCaption(QStringLiteral("\u2013"), both));
+    layout->addWidget(to, 1);
+    return both;
+}
+
+} // namespace
+
+WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen)
+    : QObject(screen)
+    , store_(store)
+    , hoursSwitch_(new ToggleSwitch(QStringLiteral("Working hours"), screen))
+    , from_(timeEdit(QStringLiteral("From"), screen))
+    , to_(timeEdit(QStringLiteral("To"), screen))
+    , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), screen))
+    , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), screen))
+    , breakFrom_(timeEdit(QStringLiteral("Break from"), screen))
+    , breakTo_(timeEdit(QStringLiteral("Break to"), screen)) {
+    column->addWidget(SettingsRows::divider(screen));
+    column->addLayout(
+        SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, screen));
+
+    auto *days = new QWidget(screen);
+    days->setStyleSheet(QString::fromLatin1(dayStyle));
+    auto *dayLine = new QHBoxLayout(days);
+    dayLine->setContentsMargins(0, 0, 0, 0);
+    dayLine->setSpacing(3);
+    const QLocale locale;
+    for (int i = 0; i < 7; ++i) {
+        const int day = (int(locale.firstDayOfWeek()) - 1 + i) % 7 + 1;
+        auto *button = new QToolButton(days);
+        button->setCheckable(true);
+        button->setText(locale.dayName(day, QLocale::ShortFormat));
+        button->setToolTip(locale.dayName(day, QLocale::LongFormat));
+        button->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
+        button->setFont(TextStyle::caption());
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        connect(button, &QToolButton::toggled, this, [this, day](bool on) {
+            if (!following_)
+                store_.set(Keys::workDays, store_.get(Keys::workDays).with(day, on));
+        });
+        dayLine->addWidget(button);
+        dayButtons_.append(button);
+        dayNumbers_.append(day);
+    }
+
+    breakTimes_ = span(breakFrom_, breakTo_, screen);
+    auto *breakLine = new QWidget(screen);
+    auto *breakLayout = new QHBoxLayout(breakLine);
+    breakLayout->setContentsMargins(0, 0, 0, 0);
+    breakLayout->setSpacing(8);
+    breakSwitch_->setParent(breakLine);
+    breakTimes_->setParent(breakLine);
+    breakLayout->addWidget(breakSwitch_);
+    breakLayout->addWidget(breakTimes_, 1);
+
+    rows_ = {SettingsRows::labelled(QStringLiteral("Days"), days),
+             SettingsRows::labelled(QStringLiteral("Hours"), span(from_, to_, screen)), hoursNote_,
+             SettingsRows::labelled(QStringLiteral("Break"), breakLine)};
+    for (QWidget *row : rows_)
+        column->addWidget(row);
+
+    connect(hoursSwitch_, &ToggleSwitch::toggled, this, [this](bool on) {
+        if (!following_)
+            store_.set(Keys::workingHours, on);
+    });
+    connect(breakSwitch_, &ToggleSwitch::toggled, this, [this](bool on) {
+        if (!following_)
+            store_.set(Keys::breakEnabled, on);
+    });
+    for (QTimeEdit *edit : {from_, to_})
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeHours);
+    connect(breakFrom_, &QTimeEdit::timeChanged, this, [this](QTime time) {
+        if (!following_)
+            store_.set(Keys::breakFrom, time);
+    });
+    connect(breakTo_, &QTimeEdit::timeChanged, this, [this](QTime time) {
+        if (!following_)
+            store_.set(Keys::breakTo, time);
+    });
+}
+
+void WorkingHoursRows::storeHours() {
+    if (following_)
+        return;
+    // A shift needs a length; the times stay as typed until they make one.
+    refused_ = from_->time() == to_->time();
+    hoursNote_->setVisible(refused_);
+    if (refused_)
+        return;
+    store_.set(Keys::workFrom, from_->time());
+    store_.set(Keys::workTo, to_->time());
+}
+
+void WorkingHoursRows::followStore() {
+    following_ = true;
+    const bool on = store_.get(Keys::workingHours);
+    hoursSwitch_->setChecked(on);
+    const WeekDays days = store_.get(Keys::workDays);
+    for (qsizetype i = 0; i < dayButtons_.size(); ++i)
+        dayButtons_[i]->setChecked(days.contains(dayNumbers_[i]));
+    // A refused pair stays on screen until the user mends it.
+    if (!refused_) {
+        from_->setTime(store_.get(Keys::workFrom));
+        to_->setTime(store_.get(Keys::workTo));
+    }
+    const bool breakOn = store_.get(Keys::breakEnabled);
+    breakSwitch_->setChecked(breakOn);
+    breakFrom_->setTime(store_.get(Keys::breakFrom));
+    breakTo_->setTime(store_.get(Keys::breakTo));
+    breakTimes_->setEnabled(breakOn);
+    for (QWidget *row : rows_)
+        row->setVisible(on && (row != hoursNote_ || refused_));
+    following_ = false;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <QList>
+#include <QObject>
+
+class QAbstractButton;
+class QLabel;
+class QTimeEdit;
+class QVBoxLayout;
+class QWidget;
+class ToggleSwitch;
+
+// The settings screen's working-hours rows: a switch, and while it is on the
+// working days in the locale's week order, the hours, and an optional break.
+// Rows of the screen itself, so that showing one changes its height at once.
+class WorkingHoursRows : public QObject {
+    Q_OBJECT
+
+public:
+    WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen);
+
+    // Brings every control to what is stored.
+    void followStore();
+
+    ToggleSwitch *hoursSwitch() const { return hoursSwitch_; }
+    // In the locale's week order.
+    const QList<QAbstractButton *> &dayButtons() const { return dayButtons_; }
+    QTimeEdit *fromEdit() const { return from_; }
+    QTimeEdit *toEdit() const { return to_; }
+    QLabel *hoursNote() const { return hoursNote_; }
+    ToggleSwitch *breakSwitch() const { return breakSwitch_; }
+    QTimeEdit *breakFromEdit() const { return breakFrom_; }
+    QTimeEdit *breakToEdit() const { return breakTo_; }
+
+private:
+    void storeHours();
+
+    SettingsStore &store_;
+    ToggleSwitch *hoursSwitch_;
+    QList<QAbstractButton *> dayButtons_;
+    QList<int> dayNumbers_; // Qt's day numbers of the buttons, Monday 1
+    QTimeEdit *from_;
+    QTimeEdit *to_;
+    QLabel *hoursNote_;
+    ToggleSwitch *breakSwitch_;
+    QTimeEdit *breakFrom_;
+    QTimeEdit *breakTo_;
+    QList<QWidget *> rows_;
+    QWidget *breakTimes_;
+    bool following_ = false;
+    bool refused_ = false; // From and To as typed are equal, so not stored
+};
