@@ -22,6 +22,7 @@ namespace {
 
 const QString frameKey = QStringLiteral("MainPanel/frame");
 constexpr int panelWidth = 320;
+const QKeySequence hideAmountKeys(Qt::CTRL | Qt::Key_H);
 
 // The saved frame moved fully onto the nearest screen's free area, or
 // nothing when it lies on no screen at all.
@@ -72,6 +73,7 @@ FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
 
     auto *quit = new QShortcut(QKeySequence::Quit, this, qApp, &QApplication::quit);
     quit->setContext(Qt::ApplicationShortcut);
+    new QShortcut(hideAmountKeys, this, this, &FloatingPanel::toggleAmountHidden);
 
     // A drag sends many moves; the file is written once the panel rests.
     saveTimer_.setSingleShot(true);
@@ -162,6 +164,10 @@ void FloatingPanel::saveFrame() {
 
 void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {
     QMenu menu(this);
+    QAction *hideAmount = menu.addAction(QStringLiteral("Hide Amount"), hideAmountKeys, this,
+                                         &FloatingPanel::toggleAmountHidden);
+    hideAmount->setCheckable(true);
+    hideAmount->setChecked(store_.get(Keys::amountHidden));
     QAction *startAtLogin = menu.addAction(QStringLiteral("Start at Login"));
     startAtLogin->setCheckable(true);
     // The file is the truth: the user may have removed it by other means.
@@ -170,6 +176,10 @@ void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {
     menu.addSeparator();
     menu.addAction(QStringLiteral("Quit Paytick"), QKeySequence::Quit, qApp, &QApplication::quit);
     menu.exec(event->globalPos());
+}
+
+void FloatingPanel::toggleAmountHidden() {
+    store_.set(Keys::amountHidden, !store_.get(Keys::amountHidden));
 }
 
 void FloatingPanel::setStartAtLogin(bool on) {

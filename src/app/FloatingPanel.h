@@ -25,6 +25,8 @@ public:
     // Gives the panel `height`, keeping its top edge, and moving it up only
     // as far as needed to keep its bottom on the screen's free area.
     void fitHeight(int height);
+    // Shows the amount as dashes, or again as digits.
+    void toggleAmountHidden();
     // Writes or removes the login entry; a failure is told and changes nothing.
     void setStartAtLogin(bool on);
 

@@ -135,12 +135,15 @@ void WorkingHoursRows::storeHours() {
     if (following_)
         return;
     // A shift needs a length; the times stay as typed until they make one.
-    refused_ = from_->time() == to_->time();
+    // Both read first: storing one brings the other back to what is stored.
+    const QTime from = from_->time();
+    const QTime to = to_->time();
+    refused_ = from == to;
     hoursNote_->setVisible(refused_);
     if (refused_)
         return;
-    store_.set(Keys::workFrom, from_->time());
-    store_.set(Keys::workTo, to_->time());
+    store_.set(Keys::workFrom, from);
+    store_.set(Keys::workTo, to);
 }
 
 void WorkingHoursRows::followStore() {

@@ -8,6 +8,7 @@
 #include "SegmentedControl.h"
 #include "TempSettings.h"
 #include "ToggleSwitch.h"
+#include "WorkingHoursRows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -248,4 +250,56 @@ TEST_F(Settings, escapeClosesLikeTheBackButton) {
     EXPECT_EQ(back->toolTip(), "Back");
     QTest::mouseClick(back, Qt::LeftButton);
     EXPECT_EQ(closes, 2);
+}
+
+TEST_F(Settings, showsTheWorkingHoursRowsOnlyWhileTheyAreOn) {
+    WorkingHoursRows *hours = view->workingHours();
+    EXPECT_FALSE(hours->hoursSwitch()->isChecked());
+    EXPECT_FALSE(hours->fromEdit()->isVisibleTo(view.get()));
+    const int closed = view->naturalHeight();
+    QTest::mouseClick(hours->hoursSwitch(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(store.get(Keys::workingHours));
+    EXPECT_TRUE(hours->fromEdit()->isVisibleTo(view.get()));
+    EXPECT_GT(view->naturalHeight(), closed);
+    EXPECT_EQ(hours->fromEdit()->time(), QTime(9, 0));
+    EXPECT_EQ(hours->toEdit()->time(), QTime(17, 0));
+    EXPECT_FALSE(hours->hoursNote()->isVisibleTo(view.get()));
+}
+
+TEST_F(Settings, listsTheDaysInTheLocalesWeekAndStoresEachClick) {
+    // The suite runs in en_US, whose week starts on Sunday.
+    QStringList names;
+    QStringList checked;
+    for (QAbstractButton *day : view->workingHours()->dayButtons()) {
+        names << day->text();
+        if (day->isChecked())
+            checked << day->text();
+    }
+    EXPECT_EQ(names, (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
+    EXPECT_EQ(checked, (QStringList{"Mon", "Tue", "Wed", "Thu", "Fri"}));
+    store.set(Keys::workingHours, true);
+    QApplication::processEvents();
+    QTest::mouseClick(view->workingHours()->dayButtons().at(6), Qt::LeftButton);
+    QTest::mouseClick(view->workingHours()->dayButtons().at(1), Qt::LeftButton);
+    EXPECT_EQ(store.get(Keys::workDays).toText(), "Tue,Wed,Thu,Fri,Sat");
+}
+
+TEST_F(Settings, refusesEqualFromAndToWithANoteAndKeepsWhatWasStored) {
+    store.set(Keys::workingHours, true);
+    WorkingHoursRows *hours = view->workingHours();
+    hours->toEdit()->setTime(QTime(9, 0));
+    EXPECT_TRUE(hours->hoursNote()->isVisibleTo(view.get()));
+    EXPECT_EQ(hours->hoursNote()->text(), "From and To must differ");
+    EXPECT_EQ(store.get(Keys::workTo), QTime(17, 0));
+    store.set(Keys::goalText, QStringLiteral("Bike")); // another change leaves the typing alone
+    EXPECT_EQ(hours->toEdit()->time(), QTime(9, 0));
+    hours->toEdit()->setTime(QTime(6, 0)); // a night shift
+    EXPECT_FALSE(hours->hoursNote()->isVisibleTo(view.get()));
+    EXPECT_EQ(store.get(Keys::workTo), QTime(6, 0));
+
+    QTest::mouseClick(hours->breakSwitch(), Qt::LeftButton);
+    EXPECT_TRUE(store.get(Keys::breakEnabled));
+    hours->breakFromEdit()->setTime(QTime(2, 0));
+    EXPECT_EQ(store.get(Keys::breakFrom), QTime(2, 0));
 }

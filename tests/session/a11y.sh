@@ -5,15 +5,7 @@
 source "$(dirname "$0")/session.sh"
 start_x
 start_wm
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/a11y-bus.log" 2>&1 &
-helpers+=($!)
-# Qt serves AT-SPI only when it sees assistive technology, or is told to.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-
-tree() { /usr/bin/python3 "$(dirname "$0")/a11y_tree.py" 2>/dev/null; }
-has() { # has ROLE NAME [STATES]: an object shown with exactly this role and name
-    grep -qP "^$1\t$2\t${3:-.*}\$" <<<"$(tree)"
-}
+start_a11y
 
 write_settings digitColor=Blue
 start_app
@@ -38,4 +30,9 @@ write_settings salary=5000 "startedAt=$(($(date +%s) - 100))" currency=USD curre
 start_app
 check "\"Stop\" is a button" 'has "push button" Stop'
 check "the display reads its label, a space and the amount" 'has label "USD [0-9,]+\.[0-9]{4}"'
+quit_app
+
+write_settings salary=5000 "startedAt=$(($(date +%s) - 100))" amountHidden=true
+start_app
+check "a hidden amount reads as hidden" 'has label "Amount hidden"'
 finish

@@ -7,11 +7,11 @@ start_wm
 start_app
 entry=$XDG_CONFIG_HOME/autostart/io.paytick.Paytick.desktop
 
-# Right-click on the background, then the first item.
+# Right-click on the background, then the second item (after Hide Amount).
 toggle_start_at_login() {
     xdotool mousemove --window "$(app_window)" 100 6 click 3
     await 'xdotool search --onlyvisible --class "^Paytick$" 2>/dev/null | grep -vqx "$(app_window)"'
-    xdotool key Down Return
+    xdotool key Down Down Return
 }
 
 toggle_start_at_login

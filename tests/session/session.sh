@@ -164,6 +164,23 @@ focus_panel() {
 has_state() { xprop -id "$(app_window)" _NET_WM_STATE 2>/dev/null | grep -q "_NET_WM_STATE_$1"; }
 on_all_desktops() { xprop -id "$(app_window)" _NET_WM_DESKTOP 2>/dev/null | grep -qE '= (4294967295|-1)$'; }
 
+# The accessibility bus, for reading what a screen reader reads. The script
+# must run on a session bus of its own (dbus-run-session).
+start_a11y() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/a11y-bus.log" 2>&1 &
+    helpers+=($!)
+    # Qt serves AT-SPI only when it sees assistive technology, or is told to.
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+tree() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_tree.py" 2>/dev/null; }
+has() { # has ROLE NAME [STATES]: an object shown with exactly this role and name
+    grep -qP "^$1\t$2\t${3:-.*}\$" <<<"$(tree)"
+}
+# The name of the shown object with this role whose name matches a pattern.
+shown_name() { # shown_name ROLE PATTERN
+    grep -oP "^$1\t\K$2(?=\t)" <<<"$(tree)" | head -1
+}
+
 between() { # between LOW VALUE HIGH
     awk -v low="$1" -v value="$2" -v high="$3" 'BEGIN { exit !(low <= value && value <= high) }'
 }
