@@ -1,4 +1,5 @@
 #include "Earnings.h"
+#include "WorkingTime.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,5 +37,35 @@ void formatElapsed(benchmark::State &state) {
         benchmark::DoNotOptimize(Earnings::formatElapsed(seconds += 1));
 }
 BENCHMARK(formatElapsed);
+
+// A week of night shifts with a break, counted from ten years back.
+WorkSchedule nightShifts() {
+    WorkSchedule schedule;
+    schedule.from = QTime(22, 0);
+    schedule.to = QTime(6, 0);
+    schedule.breakOn = true;
+    schedule.breakFrom = QTime(2, 0);
+    schedule.breakTo = QTime(2, 30);
+    return schedule;
+}
+constexpr double tenYears = 10 * 365.25 * 86400;
+
+// The working seconds per tick once the past is summed: the target is under 2 us.
+void workingTimePerTick(benchmark::State &state) {
+    double now = 1'765'000'000.0;
+    WorkingTime counted(nightShifts(), now - tenYears);
+    counted.secondsUntil(now);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(counted.secondsUntil(now += 0.05));
+}
+BENCHMARK(workingTimePerTick);
+
+// Summing ten years once, at start-up or after the clock is set back.
+void workingTimeTenYears(benchmark::State &state) {
+    const double now = 1'765'000'000.0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WorkingTime::secondsBetween(nightShifts(), now - tenYears, now));
+}
+BENCHMARK(workingTimeTenYears)->Unit(benchmark::kMillisecond);
 
 } // namespace

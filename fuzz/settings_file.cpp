@@ -18,6 +18,8 @@ namespace {
 template <typename T> QVariant comparable(const T &value) {
     if constexpr (ClosedListEnum<T>)
         return rawValue(value);
+    else if constexpr (HasTextForm<T>)
+        return TextForm<T>::write(value);
     else if constexpr (std::is_same_v<T, std::optional<QByteArray>>)
         return value.value_or(QByteArray("(none)"));
     else

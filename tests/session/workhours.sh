@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Counting only working hours on the real panel under a fake clock: the count
+# stops at 17:00 on Friday and goes on at 09:00 on Monday.
+[ -n "${PAYTICK_A11Y_BUS:-}" ] || PAYTICK_A11Y_BUS=1 exec dbus-run-session -- "$0" "$@"
+source "$(dirname "$0")/session.sh"
+export TZ=UTC
+start_x
+start_wm
+start_a11y
+
+# The panel alone runs on the fake clock, which follows this file.
+clock=$work/clock
+# An offset from the real clock, so that the fake one runs on as time passes.
+faked() { echo "$(($(date -d "$1" +%s) - $(date +%s)))s" | sed 's/^[0-9]/+&/' >"$clock"; }
+real=$binary
+binary=$work/paytick-on-a-fake-clock
+cat >"$binary" <<SH
+#!/bin/sh
+export LD_PRELOAD=$(find /usr/lib -name libfaketime.so.1 | head -1)
+export FAKETIME_TIMESTAMP_FILE=$clock FAKETIME_NO_CACHE=1
+exec "$real" "\$@"
+SH
+chmod +x "$binary"
+elapsed() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2}"; }
+
+# Friday 11 December 2026: counting since 16:00, office hours.
+faked "2026-12-11 16:59:55"
+write_settings salary=5000 startedAt=1797004800 workingHours=true
+start_app
+check "counting during working hours" 'test "$(elapsed)" = 0:59:56'
+check "the count reaches five o'clock" 'test "$(elapsed)" = 1:00:00'
+amount=$(shown_name label "USD [0-9,.]+")
+sleep 3
+check "and stands still after it" 'test "$(elapsed)" = 1:00:00 && test "$(shown_name label "USD [0-9,.]+")" = "$amount"'
+
+# Monday morning.
+faked "2026-12-14 08:59:58"
+check "still at 1:00:00 before nine" 'test "$(elapsed)" = 1:00:00'
+check "counting again after nine on Monday" 'test "$(elapsed)" = 1:00:02'
+finish
