@@ -66,7 +66,8 @@ double WorkSchedule::secondsPerWeek() const {
 }
 
 double WorkSchedule::perWorkingSecond(double salary, PayPeriod period) const {
-    const double perYear = secondsPerWeek() * (365.25 / 7);
+    // As many weeks as a year of 365.25 days holds.
+    const double perYear = secondsPerWeek() * (Earnings::secondsPerYear / (7 * 86400.0));
     const double perPeriod = period == PayPeriod::yearly ? perYear : perYear / 12;
     return perPeriod > 0 ? salary / perPeriod : 0;
 }

@@ -1,4 +1,5 @@
 #include "Currency.h"
+#include "FixedName.h"
 #include "LocaleServices.h"
 #include "QtPrinters.h"
 
@@ -10,14 +11,9 @@
 
 namespace {
 
-template <std::size_t N> struct LocaleName {
-    constexpr LocaleName(const char (&name)[N]) { std::copy_n(name, N, text); }
-    char text[N];
-};
-
 // Each suite runs in a process whose LC_ALL names its locale (see CMakeLists);
 // run by hand in another locale, the suite skips instead of failing.
-template <LocaleName icuName> class InLocale : public ::testing::Test {
+template <FixedName icuName> class InLocale : public ::testing::Test {
 protected:
     void SetUp() override {
         if (QByteArray(LocaleServices::currentLocale().getName()) != icuName.text)

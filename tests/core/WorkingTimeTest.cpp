@@ -1,4 +1,5 @@
 #include "WorkingTime.h"
+#include "FixedName.h"
 
 #include <QDateTime>
 
@@ -40,13 +41,8 @@ double dayByDay(const WorkSchedule &s, double from, double to) {
     return total;
 }
 
-template <std::size_t N> struct ZoneName {
-    constexpr ZoneName(const char (&name)[N]) { std::copy_n(name, N, text); }
-    char text[N];
-};
-
 // Each suite runs in a process whose TZ names its zone (see CMakeLists).
-template <ZoneName zone> class InZone : public ::testing::Test {
+template <FixedName zone> class InZone : public ::testing::Test {
 protected:
     void SetUp() override {
         const char *tz = std::getenv("TZ");
@@ -160,30 +156,30 @@ TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
     EXPECT_EQ(WorkingTime(schedule("", {9, 0}, {17, 0}), 0).nextWorkingMoment(0), std::nullopt);
 }
 
-// The wall clock's hours on the days the clocks change; a shift across the
-// change counts the real time.
-TEST_F(Berlin, countsTheWallClockHoursOnTheDaysTheClocksChange) {
+// The wall clock's hours on the days the clocks change (`spring` and `autumn`,
+// both Sundays); a night shift across a change counts the real time.
+void expectWallClockHoursAcrossChanges(QDate spring, QDate autumn) {
     const WorkSchedule days = schedule(everyDay, {9, 0}, {17, 0});
     const WorkSchedule nights = schedule(everyDay, {22, 0}, {6, 0});
-    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 3, 29), at(2026, 3, 30)), 8 * hour);
-    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 10, 25), at(2026, 10, 26)), 8 * hour);
-    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 3, 28, 12), at(2026, 3, 29, 12)),
-              7 * hour);
-    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 10, 24, 12), at(2026, 10, 25, 12)),
-              9 * hour);
+    const auto between = [](const WorkSchedule &s, QDate day, int fromHour, int toHour) {
+        const QDate next = day.addDays(1);
+        return WorkingTime::secondsBetween(s, at(day.year(), day.month(), day.day(), fromHour),
+                                           at(next.year(), next.month(), next.day(), toHour));
+    };
+    EXPECT_EQ(between(days, spring, 0, 0), 8 * hour);
+    EXPECT_EQ(between(days, autumn, 0, 0), 8 * hour);
+    EXPECT_EQ(between(nights, spring.addDays(-1), 12, 12), 7 * hour);
+    EXPECT_EQ(between(nights, autumn.addDays(-1), 12, 12), 9 * hour);
     // Ten years and a spring: the changes do not cancel out.
-    const double from = at(2016, 1, 1);
-    const double to = at(2026, 6, 1);
+    const double from = at(spring.year() - 10, 1, 1);
+    const double to = at(spring.year(), 6, 1);
     EXPECT_EQ(WorkingTime::secondsBetween(nights, from, to), dayByDay(nights, from, to));
 }
 
+TEST_F(Berlin, countsTheWallClockHoursOnTheDaysTheClocksChange) {
+    expectWallClockHoursAcrossChanges(QDate(2026, 3, 29), QDate(2026, 10, 25));
+}
+
 TEST_F(NewYork, countsTheWallClockHoursOnTheDaysTheClocksChange) {
-    const WorkSchedule days = schedule(everyDay, {9, 0}, {17, 0});
-    const WorkSchedule nights = schedule(everyDay, {22, 0}, {6, 0});
-    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 3, 8), at(2026, 3, 9)), 8 * hour);
-    EXPECT_EQ(WorkingTime::secondsBetween(days, at(2026, 11, 1), at(2026, 11, 2)), 8 * hour);
-    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 3, 7, 12), at(2026, 3, 8, 12)),
-              7 * hour);
-    EXPECT_EQ(WorkingTime::secondsBetween(nights, at(2026, 10, 31, 12), at(2026, 11, 1, 12)),
-              9 * hour);
+    expectWallClockHoursAcrossChanges(QDate(2026, 3, 8), QDate(2026, 11, 1));
 }
