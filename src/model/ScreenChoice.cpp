@@ -32,6 +32,7 @@ ScreenChoice ScreenChoice::from(const SettingsStore &store, bool showingSettings
     }
     choice.color = toQColor(store.get(Keys::digitColor));
     choice.goal = Goal::fromSettings(store);
+    choice.amountHidden = store.get(Keys::amountHidden);
     const double startedAt = store.get(Keys::startedAt);
     const PayPeriod period = store.get(Keys::period);
     const std::optional<double> salary = Earnings::countableSalary(store.get(Keys::salary), period);
@@ -46,7 +47,7 @@ ScreenChoice ScreenChoice::from(const SettingsStore &store, bool showingSettings
     } else {
         choice.counter.perSecond = Earnings::perSecond(*salary, period);
     }
-    choice.counter.amountHidden = store.get(Keys::amountHidden);
+    choice.counter.amountHidden = choice.amountHidden;
     choice.counter.currency =
         Currency::label(store.get(Keys::currency), store.get(Keys::currencyStyle));
     choice.counter.color = choice.color;

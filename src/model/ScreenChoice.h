@@ -15,6 +15,8 @@ struct ScreenChoice {
     // The digit colour and goal, for the setup and counter screens.
     QColor color;
     std::optional<Goal> goal;
+    // Amounts as dashes, and the goal's amount left out.
+    bool amountHidden = false;
 
     // Counting needs a start moment and a salary that can be counted; the
     // settings screen, while open, comes before both.

@@ -1,6 +1,7 @@
 #include "ContentView.h"
 
 #include "CounterView.h"
+#include "GoalRow.h"
 #include "SaveProblemMark.h"
 #include "SettingsStore.h"
 #include "SettingsView.h"
@@ -101,6 +102,7 @@ void ContentView::refresh() {
     } else if (screen_ == Screen::setup) {
         setup_->setColor(choice.color);
         setup_->setGoal(choice.goal);
+        setup_->goalRow()->setAmountHidden(choice.amountHidden);
     }
     setup_->setVisible(screen_ == Screen::setup);
     counter_->setVisible(screen_ == Screen::counter);

@@ -86,4 +86,6 @@ TEST(ScreenChoice, countsWorkingHoursAtTheirOwnRateOnlyWhenTheyMakeASchedule) {
 
     store.set(Keys::amountHidden, true);
     EXPECT_TRUE(ScreenChoice::from(store, false).counter.amountHidden);
+    store.set(Keys::startedAt, 0);
+    EXPECT_TRUE(ScreenChoice::from(store, false).amountHidden) << "the setup screen's goal too";
 }
