@@ -111,24 +111,19 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
     for (QWidget *row : rows_)
         column->addWidget(row);
 
-    connect(hoursSwitch_, &ToggleSwitch::toggled, this, [this](bool on) {
-        if (!following_)
-            store_.set(Keys::workingHours, on);
-    });
-    connect(breakSwitch_, &ToggleSwitch::toggled, this, [this](bool on) {
-        if (!following_)
-            store_.set(Keys::breakEnabled, on);
-    });
+    // Each control writes its key, except while it is being brought to the store.
+    const auto writes = [this](const auto &key) {
+        return [this, key](const auto &value) {
+            if (!following_)
+                store_.set(key, value);
+        };
+    };
+    connect(hoursSwitch_, &ToggleSwitch::toggled, this, writes(Keys::workingHours));
+    connect(breakSwitch_, &ToggleSwitch::toggled, this, writes(Keys::breakEnabled));
+    connect(breakFrom_, &QTimeEdit::timeChanged, this, writes(Keys::breakFrom));
+    connect(breakTo_, &QTimeEdit::timeChanged, this, writes(Keys::breakTo));
     for (QTimeEdit *edit : {from_, to_})
         connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeHours);
-    connect(breakFrom_, &QTimeEdit::timeChanged, this, [this](QTime time) {
-        if (!following_)
-            store_.set(Keys::breakFrom, time);
-    });
-    connect(breakTo_, &QTimeEdit::timeChanged, this, [this](QTime time) {
-        if (!following_)
-            store_.set(Keys::breakTo, time);
-    });
 }
 
 void WorkingHoursRows::storeHours() {
