@@ -106,10 +106,6 @@ CompositorWatch::CompositorWatch(QObject *parent)
 
 CompositorWatch::~CompositorWatch() = default;
 
-bool CompositorWatch::ownerExists() const {
-    return true;
-}
-
 bool CompositorWatch::nativeEventFilter(const QByteArray &, void *, qintptr *) {
     return false;
 }

@@ -21,13 +21,12 @@ ContentView::ContentView(SettingsStore &store, WindowServices &services, Clock c
                          QWidget *parent)
     : WindowDragArea(services, parent)
     , store_(store)
-    , services_(services)
     , clock_(std::move(clock))
     , setup_(new SetupView(
           Setting(store, Keys::salary), Setting(store, Keys::period), [this] { start(); },
-          [this] { openSettings(); }, [this] { services_.quit(); }, this))
+          [this] { openSettings(); }, [this] { this->services().quit(); }, this))
     , counter_(new CounterView([this] { stop(); }, [this] { openSettings(); },
-                               [this] { services_.quit(); }, clock_, this))
+                               [this] { this->services().quit(); }, clock_, this))
     , saveProblem_(new SaveProblemMark(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
     auto *frame = new QVBoxLayout(this);
@@ -70,7 +69,7 @@ void ContentView::openSettings() {
     // A fresh screen each time: a failed image choice is forgotten on closing.
     settings_ = new SettingsView(
         store_, [this] { closeSettings(); },
-        [this](QWidget *parent) { return services_.askForImage(parent); }, this);
+        [this](QWidget *parent) { return services().askForImage(parent); }, this);
     settings_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout()->addWidget(settings_);
     layout()->setAlignment(settings_, Qt::AlignTop);

@@ -50,7 +50,6 @@ private:
     void updateWantedHeight(bool hasGoal);
 
     SettingsStore &store_;
-    WindowServices &services_;
     Clock clock_;
     bool showingSettings_ = false;
     int settingsHeight_ = 0;

@@ -16,6 +16,7 @@ public:
     explicit WindowDragArea(WindowServices &services, QWidget *parent = nullptr);
 
 protected:
+    WindowServices &services() const { return services_; }
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -12,6 +12,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+#include <utility>
+
 namespace {
 
 // Like the segmented pickers: a chosen day is a lighter key.
@@ -41,18 +44,25 @@ QTimeEdit *timeEdit(const QString &name, QWidget *parent) {
     return edit;
 }
 
-// "09:00 – 17:00" as one row's content.
-QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
-    auto *both = new QWidget(parent);
-    auto *layout = new QHBoxLayout(both);
+// Widgets side by side as one row's content, each with its stretch.
+QWidget *strip(QWidget *parent, int spacing,
+               std::initializer_list<std::pair<QWidget *, int>> parts) {
+    auto *line = new QWidget(parent);
+    auto *layout = new QHBoxLayout(line);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(6);
-    from->setParent(both);
-    to->setParent(both);
-    layout->addWidget(from, 1);
-    layout->addWidget(TextStyle::secondaryCaption(QStringLiteral("\u2013"), both));
-    layout->addWidget(to, 1);
-    return both;
+    layout->setSpacing(spacing);
+    for (const auto &[part, stretch] : parts) {
+        part->setParent(line);
+        layout->addWidget(part, stretch);
+    }
+    return line;
+}
+
+// "09:00 – 17:00".
+QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
+    return strip(
+        parent, 6,
+        {{from, 1}, {TextStyle::secondaryCaption(QStringLiteral("\u2013"), parent), 0}, {to, 1}});
 }
 
 } // namespace
@@ -96,14 +106,7 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
     }
 
     breakTimes_ = span(breakFrom_, breakTo_, screen);
-    auto *breakLine = new QWidget(screen);
-    auto *breakLayout = new QHBoxLayout(breakLine);
-    breakLayout->setContentsMargins(0, 0, 0, 0);
-    breakLayout->setSpacing(8);
-    breakSwitch_->setParent(breakLine);
-    breakTimes_->setParent(breakLine);
-    breakLayout->addWidget(breakSwitch_);
-    breakLayout->addWidget(breakTimes_, 1);
+    QWidget *breakLine = strip(screen, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
 
     rows_ = {SettingsRows::labelled(QStringLiteral("Days"), days),
              SettingsRows::labelled(QStringLiteral("Hours"), span(from_, to_, screen)), hoursNote_,
