@@ -53,10 +53,13 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);
+    // The rows keep their gaps; spare height goes equally above and below them.
+    column->addStretch(1);
     column->addLayout(header);
     column->addLayout(entry);
     column->addWidget(goalRow_);
     column->addWidget(startButton_);
+    column->addStretch(1);
     goalRow_->hide();
 
     // The store's change brings the button and the note up to date.
@@ -98,6 +101,7 @@ void SetupView::setColor(const QColor &color) {
     if (color == color_)
         return;
     color_ = color;
+    goalRow_->setColor(color);
     startButton_->setStyleSheet(
         QStringLiteral("QPushButton { background: %1; color: black; border: none; border-radius: "
                        "6px; padding: 6px; font-weight: 600; }"

@@ -116,3 +116,46 @@ TEST_F(Setup, showsTheGoalWithNothingEarned) {
     EXPECT_EQ(view.goalRow()->progress().text, "0% of 1,000");
     EXPECT_LT(view.goalRow()->y(), view.startButton()->y());
 }
+
+TEST_F(Setup, centresItsRowsTenPointsApart) {
+    for (const bool withGoal : {false, true}) {
+        if (withGoal)
+            view.setGoal(Goal{1000, QStringLiteral("Bike"), Goal::NoPicture{}});
+        view.resize(292, withGoal ? 144 : 104);
+        QApplication::processEvents();
+        // The header row spans its controls above the salary field.
+        int headerTop = view.height();
+        int headerBottom = 0;
+        for (QWidget *child : view.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (child->isVisible() && child->y() < view.salaryField()->y()) {
+                headerTop = std::min(headerTop, child->y());
+                headerBottom = std::max(headerBottom, child->geometry().bottom() + 1);
+            }
+        const QRect entry = view.salaryField()->geometry().united(view.periodPicker()->geometry());
+        const int aboveStart =
+            withGoal ? view.goalRow()->geometry().bottom() + 1 : entry.bottom() + 1;
+        const int below = view.height() - (view.startButton()->geometry().bottom() + 1);
+        EXPECT_NEAR(headerTop, below, 1) << "goal " << withGoal;
+        EXPECT_EQ(entry.top() - headerBottom, 10) << "goal " << withGoal;
+        EXPECT_EQ(view.startButton()->y() - aboveStart, 10) << "goal " << withGoal;
+    }
+}
+
+TEST_F(Setup, fillsTheGoalBarInTheDigitColour) {
+    const QColor red(255, 92, 84);
+    view.setGoal(Goal{1000, QStringLiteral("Bike"), Goal::NoPicture{}});
+    view.setColor(red);
+    view.resize(292, 144);
+    QApplication::processEvents();
+    // Nothing earned still shows the bar's first sliver.
+    const QImage row = view.goalRow()->grab().toImage();
+    int inRed = 0;
+    int inGreen = 0;
+    for (int y = 0; y < row.height(); ++y)
+        for (int x = 0; x < row.width(); ++x) {
+            inRed += row.pixelColor(x, y) == red;
+            inGreen += row.pixelColor(x, y) == QColor(Qt::green);
+        }
+    EXPECT_GT(inRed, 0);
+    EXPECT_EQ(inGreen, 0);
+}
