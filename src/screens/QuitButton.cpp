@@ -15,13 +15,14 @@ void QuitButton::paintGlyph(QPainter &painter, const QRectF &box) const {
     const QPointF c = box.center();
     const double arm = box.width() * 0.27;
     const double half = box.width() * 0.07;
-    QPainterPath cross;
     QTransform rotate;
     rotate.translate(c.x(), c.y());
     rotate.rotate(45);
-    QPainterPath bar;
-    bar.addRect(QRectF(-arm, -half, 2 * arm, 2 * half));
-    bar.addRect(QRectF(-half, -arm, 2 * half, 2 * arm));
-    cross = rotate.map(bar.simplified());
-    painter.drawPath(disc.subtracted(cross));
+    // United, not added: the two bars overlap in the middle, and an odd-even
+    // path would leave that square out of the cross and in the disc.
+    QPainterPath across;
+    across.addRect(QRectF(-arm, -half, 2 * arm, 2 * half));
+    QPainterPath down;
+    down.addRect(QRectF(-half, -arm, 2 * half, 2 * arm));
+    painter.drawPath(disc.subtracted(rotate.map(across.united(down))));
 }

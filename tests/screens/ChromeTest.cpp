@@ -6,6 +6,7 @@
 #include "WindowDragArea.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -27,6 +28,33 @@ TEST(Chrome, buttonsNameThemselvesAndAct) {
     QTest::mouseClick(&settings, Qt::LeftButton);
     EXPECT_EQ(quits, 1);
     EXPECT_EQ(opened, 1);
+}
+
+// The glyph drawn when the icon theme has no close icon.
+struct DrawnQuitGlyph : QuitButton {
+    DrawnQuitGlyph()
+        : QuitButton([] {}) {}
+    using QuitButton::paintGlyph;
+};
+
+TEST(Chrome, quitGlyphIsADiscWithTheCrossCutOut) {
+    const DrawnQuitGlyph glyph;
+    for (const double scale : {1.0, 2.0, 3.0}) {
+        const int side = int(14 * scale);
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        glyph.paintGlyph(painter, QRectF(0, 0, side, side));
+        painter.end();
+        const int middle = side / 2;
+        // Where the arms cross, along an arm, and between two arms.
+        EXPECT_LT(qAlpha(image.pixel(middle, middle)), 64) << scale;
+        EXPECT_LT(qAlpha(image.pixel(middle + side / 7, middle + side / 7)), 64) << scale;
+        EXPECT_GT(qAlpha(image.pixel(middle, side / 6)), 192) << scale;
+    }
 }
 
 TEST(Chrome, aPressOnTheBackgroundMovesThePanelButNotOnAButton) {
