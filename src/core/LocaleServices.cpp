@@ -46,6 +46,23 @@ QString format(const icu::number::LocalizedNumberFormatter &formatter, double am
     return U_SUCCESS(status) ? toQString(text) : QString();
 }
 
+// The locale's collation at secondary strength, or nothing when that still
+// tells capitals from small letters.
+std::unique_ptr<icu::Collator> caseBlindCollator(const icu::Locale &locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+    if (U_FAILURE(status))
+        return nullptr;
+    collator->setStrength(icu::Collator::SECONDARY);
+    const UCollationResult sameLetter =
+        collator->compare(icu::UnicodeString(u"Ca"), icu::UnicodeString(u"cA"), status);
+    const UCollationResult lettersFirst =
+        collator->compare(icu::UnicodeString(u"Cb"), icu::UnicodeString(u"ca"), status);
+    if (U_FAILURE(status) || sameLetter != UCOL_EQUAL || lettersFirst != UCOL_GREATER)
+        return nullptr;
+    return collator;
+}
+
 } // namespace
 
 const icu::Locale &LocaleServices::currentLocale() {
@@ -114,17 +131,11 @@ QString LocaleServices::currencySymbol(const icu::Locale &locale) {
 
 int LocaleServices::compare(const QString &a, const QString &b) {
     static const std::unique_ptr<icu::Collator> collator = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::Collator> created(
-            icu::Collator::createInstance(currentLocale(), status));
-        if (U_FAILURE(status)) {
-            status = U_ZERO_ERROR;
-            created.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
-            if (U_FAILURE(status))
-                created.reset();
-        }
-        if (created)
-            created->setStrength(icu::Collator::SECONDARY); // ignore case only
+        std::unique_ptr<icu::Collator> created = caseBlindCollator(currentLocale());
+        // Some tailorings order by case before letters (en_US_POSIX puts every
+        // capital before every small letter); the root order then stands in.
+        if (!created)
+            created = caseBlindCollator(icu::Locale::getRoot());
         return created;
     }();
     if (!collator)

@@ -132,3 +132,18 @@ TEST_F(Posix, theCLocaleMeansUSPosix) {
     EXPECT_EQ(Currency::defaultCode(), "USD");
     EXPECT_EQ(LocaleServices::formatCounterAmount(1234.5), "1,234.5000");
 }
+
+TEST_F(Posix, catalogueIsSortedByNameIgnoringCaseToo) {
+    // The POSIX collation puts every capital before every small letter.
+    EXPECT_LT(LocaleServices::compare("Cambodian Riel", "CFP Franc"), 0);
+    EXPECT_LT(LocaleServices::compare("Ugandan Shilling", "US Dollar"), 0);
+    EXPECT_EQ(LocaleServices::compare("euro", "EURO"), 0);
+    const auto &entries = Currency::all();
+    const auto at = [&](const char *code) {
+        return std::find_if(entries.begin(), entries.end(),
+                            [&](const Currency::Entry &e) { return e.code == code; }) -
+               entries.begin();
+    };
+    EXPECT_LT(at("KHR"), at("XPF"));
+    EXPECT_LT(at("UGX"), at("USD"));
+}
