@@ -93,7 +93,9 @@ void FloatingPanel::present() {
     if (restored) {
         move(restored->topLeft());
     } else if (primary != nullptr) {
-        QRect frame(QPoint(), size());
+        // Centred as first made, one base height high; a taller screen grows
+        // it downwards from there, as it would from any place.
+        QRect frame(QPoint(), QSize(width(), int(Theme::baseHeight)));
         frame.moveCenter(primary->availableGeometry().center());
         move(frame.topLeft());
     }

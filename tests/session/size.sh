@@ -26,6 +26,13 @@ check "Stop stores 0" 'test "$(setting startedAt)" = 0'
 check "the setup screen with a goal is 320 x 172 after Stop" 'test "$(size)" = 320x172'
 quit_app
 
+# A first start with a goal: centred as a 132-high panel, grown downwards.
+write_settings salary=5000 goalEnabled=true goalAmount=20 goalPicture=None
+start_app
+check "a new panel with a goal is 320 x 172" 'test "$(size)" = 320x172'
+check "its top is where a 132-high panel is centred" 'test "$(position)" = 480,334'
+quit_app
+
 # Without a goal, Stop gives the setup screen's 132.
 write_settings salary=5000 "startedAt=$(date +%s)"
 start_app
