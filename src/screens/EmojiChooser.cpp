@@ -1,6 +1,7 @@
 #include "EmojiChooser.h"
 
 #include "Graphemes.h"
+#include "TextStyle.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -40,6 +41,7 @@ EmojiChooser::EmojiChooser(Setting<QString> emoji, QWidget *parent)
         button->setCheckable(true);
         button->setFixedSize(22, 22);
         button->setStyleSheet(QString::fromLatin1(presetStyle));
+        button->setFont(TextStyle::emoji(button->font()));
         connect(button, &QToolButton::clicked, this, [this, preset] {
             emoji_.set(preset);
             followStore(); // a click on the chosen one must not un-highlight it

@@ -15,6 +15,10 @@ constexpr double imageSide = 28;
 constexpr double barHeight = 4;
 constexpr double lineGap = 4;
 
+QFont pictureFont() {
+    return TextStyle::emoji(TextStyle::title3());
+}
+
 } // namespace
 
 GoalRow::GoalRow(QWidget *parent)
@@ -54,7 +58,7 @@ void GoalRow::setEarned(double earned) {
 
 double GoalRow::pictureRoom(const Goal::Picture &picture) {
     if (const auto *emoji = std::get_if<Goal::Emoji>(&picture))
-        return QFontMetricsF(TextStyle::title3()).horizontalAdvance(emoji->text) + spacing;
+        return QFontMetricsF(pictureFont()).horizontalAdvance(emoji->text) + spacing;
     if (std::holds_alternative<QImage>(picture))
         return imageSide + spacing;
     return 0;
@@ -96,7 +100,7 @@ void GoalRow::paintEvent(QPaintEvent *) {
 
     // The picture, centred vertically at the left.
     if (const auto *emoji = std::get_if<Goal::Emoji>(&goal_.picture)) {
-        painter.setFont(TextStyle::title3());
+        painter.setFont(pictureFont());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(0, 0, textLeft() - spacing, h), Qt::AlignVCenter | Qt::AlignLeft,
                          emoji->text);

@@ -29,6 +29,16 @@ QFont title3() {
     return sized(17);
 }
 
+QFont emoji(QFont font) {
+    // Qt takes the first family with a glyph for a character and ignores the
+    // emoji variation selector, so a text font with its own ✈ or ☀ would
+    // draw them as plain glyphs. Colour emoji families come first; those a
+    // system lacks are skipped.
+    font.setFamilies({QStringLiteral("Noto Color Emoji"), QStringLiteral("Apple Color Emoji"),
+                      QStringLiteral("Segoe UI Emoji"), QStringLiteral("emoji"), font.family()});
+    return font;
+}
+
 QColor secondary() {
     return QColor(255, 255, 255, 140);
 }

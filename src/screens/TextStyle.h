@@ -13,6 +13,8 @@ QFont body();
 QFont caption(QFont::Weight weight = QFont::Normal); // small labels and headers
 QFont caption2();                                    // notes and progress
 QFont title3();                                      // the goal's emoji
+// `font` drawing emoji in colour, in their emoji presentation.
+QFont emoji(QFont font);
 
 // Dimmed text and glyphs: the text colour at reduced opacity.
 QColor secondary();

@@ -176,6 +176,22 @@ TEST_F(Settings, emojiFieldKeepsOneCharacter) {
     EXPECT_EQ(chooser->highlighted(), -1) << "without its variation selector it is another text";
 }
 
+TEST_F(Settings, drawsEveryPresetInColour) {
+    switchGoalOn();
+    for (int i = 0; i < EmojiChooser::presets().size(); ++i) {
+        const QImage shot = view->emojiChooser()->presetButton(i)->grab().toImage();
+        int coloured = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                const int spread = std::max({c.red(), c.green(), c.blue()}) -
+                                   std::min({c.red(), c.green(), c.blue()});
+                coloured += spread > 60;
+            }
+        EXPECT_GT(coloured, 10) << EmojiChooser::presets().at(i).toStdString();
+    }
+}
+
 TEST_F(Settings, keepsStoredPicturesWhenTheKindOrGoalChanges) {
     store.set(Keys::goalImage, QByteArray("bytes"));
     store.set(Keys::goalEmoji, QStringLiteral("x"));
