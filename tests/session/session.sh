@@ -14,20 +14,57 @@ conf=$XDG_CONFIG_HOME/Paytick/Paytick.conf
 failures=0
 app=""
 window=""
-# Theme::background, as the panel paints it.
-panel_color=0F0F12
+# Theme::background, (15, 18, 15), as the panel paints it.
+panel_color=0F120F
 xvfb=""
 wm=""
 compositor=""
 helpers=() # other processes a script starts, stopped with the session
 
+# Every process the session starts inherits its runtime folder, so this finds
+# them all (other sessions running side by side have folders of their own).
+session_processes() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+        grep -qzx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "$environ" 2>/dev/null && echo "$pid"
+    done
+}
+
+# A helper's own children (the accessibility bus launcher's dbus-daemon) are
+# orphaned, not stopped, when their parent is killed: they go first.
+stop_tree() { # stop_tree PID
+    local child
+    for child in $(pgrep -P "$1"); do
+        stop_tree "$child"
+    done
+    kill -9 "$1" 2>/dev/null
+}
+
 cleanup() {
+    local status=$?
     [ "$failures" -eq 0 ] || { echo "--- app log"; cat "$work/app.log" 2>/dev/null; }
     for pid in "$app" "$compositor" "$wm" "${helpers[@]}"; do
-        [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+        [ -n "$pid" ] && stop_tree "$pid"
     done
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    # A test that passes or fails leaves nothing running behind it.
+    local left=""
+    for _ in $(seq 30); do
+        left=$(session_processes)
+        [ -z "$left" ] && break
+        sleep 0.1
+    done
+    if [ -n "$left" ]; then
+        echo "FAIL processes outlive the session:"
+        ps -o pid=,ppid=,args= -p "$(echo $left | tr ' ' ,)"
+        kill -9 $left 2>/dev/null
+        status=1
+    fi
     rm -rf "$work"
+    exit "$status"
 }
 trap cleanup EXIT
 
@@ -135,7 +172,7 @@ position() { frame && echo "$X,$Y"; }
 
 # The colour (RRGGBB) shown at a point of the screen, as the user sees it.
 screen_pixel() { # screen_pixel X Y
-    import -window root -crop "1x1+$1+$2" +repage txt:- 2>/dev/null |
+    import -window root -depth 8 -crop "1x1+$1+$2" +repage txt:- 2>/dev/null |
         sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -1
 }
 pixel() { # pixel X Y, relative to the panel
