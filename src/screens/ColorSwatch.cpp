@@ -3,14 +3,13 @@
 #include <QPainter>
 
 ColorSwatch::ColorSwatch(DigitColor color, QWidget *parent)
-    : QAbstractButton(parent)
+    : PlainButton(parent)
     , color_(color) {
     // Checked is the selected state assistive technology reads.
     setCheckable(true);
     setToolTip(rawValue(color));
     setAccessibleName(rawValue(color));
     setFixedSize(24, 24);
-    setFocusPolicy(Qt::TabFocus);
 }
 
 void ColorSwatch::paintEvent(QPaintEvent *) {

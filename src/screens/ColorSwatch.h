@@ -2,10 +2,10 @@
 
 #include "DigitColor.h"
 
-#include <QAbstractButton>
+#include "PlainButton.h"
 
 // One digit colour to choose: a filled circle, ringed in white when chosen.
-class ColorSwatch : public QAbstractButton {
+class ColorSwatch : public PlainButton {
     Q_OBJECT
 
 public:

@@ -2,6 +2,7 @@
 
 #include "CounterView.h"
 #include "GoalRow.h"
+#include "ReadingOrder.h"
 #include "SaveProblemMark.h"
 #include "SettingsStore.h"
 #include "SettingsView.h"
@@ -140,6 +141,16 @@ void ContentView::updateWantedHeight(bool hasGoal) {
         return;
     wantedHeight_ = rounded;
     emit wantedHeightChanged(wantedHeight_);
+}
+
+bool ContentView::focusNextPrevChild(bool next) {
+    // Every control of every screen, in the order the screen reads; Tab
+    // never leaves the panel.
+    QWidget *target = ReadingOrder::next(this, focusWidget(), next);
+    if (target == nullptr)
+        return QWidget::focusNextPrevChild(next);
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void ContentView::paintEvent(QPaintEvent *event) {

@@ -42,6 +42,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -64,6 +64,7 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
     auto *stopButton = new QPushButton(QStringLiteral("Stop"), this);
     stopButton->setFont(TextStyle::caption());
     stopButton->setStyleSheet(QStringLiteral("QPushButton { padding: 1px 10px; }"));
+    stopButton->setAutoDefault(true); // Return on the focused button stops, as Space does
     connect(stopButton, &QPushButton::clicked, this, std::move(stop));
     header->addWidget(stopButton);
 

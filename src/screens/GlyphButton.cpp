@@ -7,12 +7,11 @@
 
 GlyphButton::GlyphButton(const QString &name, const QStringList &themeIcons,
                          std::function<void()> action, QWidget *parent)
-    : QAbstractButton(parent) {
+    : PlainButton(parent) {
     connect(this, &QAbstractButton::clicked, this, std::move(action));
     setToolTip(name);
     setAccessibleName(name);
     setCursor(Qt::ArrowCursor);
-    setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (const QString &icon : themeIcons)
         if (QIcon::hasThemeIcon(icon)) {
@@ -28,6 +27,11 @@ void GlyphButton::paintEvent(QPaintEvent *) {
     QColor color = TextStyle::secondary();
     if (isDown())
         color.setAlphaF(color.alphaF() * 0.6f);
+    if (hasFocus()) {
+        // The keyboard's place: a thin ring around the glyph.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
     if (themeIcon_.isNull()) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(color);

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "PlainButton.h"
+
 #include <QStringList>
 
 #include <functional>
 
 // A borderless button showing one small glyph in the secondary colour: the
 // icon theme's when it has one, otherwise a glyph painted by the subclass.
-class GlyphButton : public QAbstractButton {
+class GlyphButton : public PlainButton {
     Q_OBJECT
 
 public:

@@ -3,11 +3,10 @@
 #include <QPainter>
 
 ToggleSwitch::ToggleSwitch(const QString &title, QWidget *parent)
-    : QAbstractButton(parent) {
+    : PlainButton(parent) {
     setCheckable(true);
     setAccessibleName(title);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setFocusPolicy(Qt::TabFocus);
 }
 
 void ToggleSwitch::paintEvent(QPaintEvent *) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "PlainButton.h"
 
 // A small on/off switch.
-class ToggleSwitch : public QAbstractButton {
+class ToggleSwitch : public PlainButton {
     Q_OBJECT
 
 public:

@@ -7,8 +7,8 @@
 
 class WindowServices;
 
-// The panel's background: a press that no control takes moves the panel.
-// Screens are its children, so presses they ignore reach it.
+// The panel's background: dragging where no control takes the press moves
+// the panel. Screens are its children, so presses they ignore reach it.
 class WindowDragArea : public QWidget {
     Q_OBJECT
 
@@ -23,6 +23,9 @@ protected:
 
 private:
     WindowServices &services_;
+    // Where the button went down, until the pointer has moved far enough for
+    // a drag: a click, however short, moves nothing.
+    std::optional<QPoint> pressedAt_;
     // Set while we move the panel ourselves: the window manager would not.
     std::optional<QPoint> grabOffset_;
 };

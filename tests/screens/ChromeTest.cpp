@@ -6,6 +6,7 @@
 #include "WindowDragArea.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -57,7 +58,7 @@ TEST(Chrome, quitGlyphIsADiscWithTheCrossCutOut) {
     }
 }
 
-TEST(Chrome, aPressOnTheBackgroundMovesThePanelButNotOnAButton) {
+TEST(Chrome, aDragOnTheBackgroundMovesThePanelButNotAClickOrAButton) {
     FakeWindowServices services;
     WindowDragArea panel(services);
     auto *layout = new QVBoxLayout(&panel);
@@ -66,18 +67,27 @@ TEST(Chrome, aPressOnTheBackgroundMovesThePanelButNotOnAButton) {
     panel.resize(320, 132);
     panel.show();
     QApplication::processEvents();
+    const auto drag = [](QWidget *on, QPoint from, QPoint by) {
+        QTest::mousePress(on, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, from + by, on->mapToGlobal(from + by), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(on, &move);
+        QTest::mouseRelease(on, Qt::LeftButton, {}, from + by);
+    };
+    const int far = QApplication::startDragDistance();
 
-    // On the digits: they let presses through.
+    // On the digits, which let presses through: a click, a nudge, a drag.
     const QPoint onDisplay = counter->display()->geometry().center();
-    QTest::mousePress(counter, Qt::LeftButton, {}, onDisplay);
-    QTest::mouseRelease(counter, Qt::LeftButton, {}, onDisplay);
+    QTest::mouseClick(counter, Qt::LeftButton, {}, onDisplay);
+    drag(counter, onDisplay, QPoint(far - 1, 0));
+    EXPECT_EQ(services.moves, 0);
+    drag(counter, onDisplay, QPoint(far, 0));
     EXPECT_EQ(services.moves, 1);
 
     QPushButton *stop = counter->findChild<QPushButton *>();
-    QTest::mousePress(stop, Qt::LeftButton);
-    QTest::mouseRelease(stop, Qt::LeftButton);
+    drag(stop, QPoint(2, 2), QPoint(far * 2, 0));
     EXPECT_EQ(services.moves, 1);
 
-    QTest::mousePress(&panel, Qt::LeftButton, {}, QPoint(2, 2));
+    drag(&panel, QPoint(2, 2), QPoint(0, -far));
     EXPECT_EQ(services.moves, 2);
 }
