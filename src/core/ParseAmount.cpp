@@ -14,6 +14,19 @@ bool isWhitespaceCluster(QStringView cluster) {
                                UCHAR_WHITE_SPACE);
 }
 
+bool isLineBreakCluster(QStringView cluster) {
+    switch (u_getIntPropertyValue(static_cast<UChar32>(Graphemes::firstCodePoint(cluster)),
+                                  UCHAR_LINE_BREAK)) {
+    case U_LB_MANDATORY_BREAK:
+    case U_LB_CARRIAGE_RETURN:
+    case U_LB_LINE_FEED:
+    case U_LB_NEXT_LINE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isAllowed(char16_t c) {
     return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
 }
@@ -23,14 +36,20 @@ bool isSeparator(char c) {
 }
 
 // Drops whitespace characters, then accepts only digits and the two
-// separators, each a character of its own. Empty on any other character.
+// separators, each a character of its own. Empty on any other character,
+// and when a line break stands inside the number: two pasted lines are two
+// amounts, not one.
 std::optional<std::string> cleaned(const QString &text) {
     std::string result;
     result.reserve(static_cast<std::size_t>(text.size()));
+    bool brokenAfterContent = false;
     for (QStringView cluster : Graphemes::split(text)) {
-        if (isWhitespaceCluster(cluster))
+        if (isWhitespaceCluster(cluster)) {
+            brokenAfterContent =
+                brokenAfterContent || (!result.empty() && isLineBreakCluster(cluster));
             continue;
-        if (cluster.size() != 1 || !isAllowed(cluster[0].unicode()))
+        }
+        if (brokenAfterContent || cluster.size() != 1 || !isAllowed(cluster[0].unicode()))
             return std::nullopt;
         result.push_back(static_cast<char>(cluster[0].unicode()));
     }

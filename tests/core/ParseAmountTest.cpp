@@ -40,7 +40,12 @@ const Example examples[] = {
     {u",5", 0.5},
     {u"007", 7},
     {u"1 2 3", 123},
-    {u"\t1\n2\r\n3\u3000", 123},
+    {u"\t1 2\t3\u3000", 123},
+    {u"\r\n\n5000\n", 5000},       // line breaks around the number
+    {u"5000\n6000", std::nullopt}, // two pasted cells are not one amount
+    {u"5,000\r\n6", std::nullopt},
+    {u"5\u2028000", std::nullopt},
+    {u"5\u0085000", std::nullopt},
     {u"1\u202F234\u2009567", 1234567},
     {u".", std::nullopt},
     {u",,", std::nullopt},
@@ -121,7 +126,7 @@ TEST(ParseAmountLimits, doesNotDependOnTheProcessLocale) {
 TEST(ParseAmountProperties, holdOnRandomTexts) {
     std::mt19937 random(20261206);
     const QString alphabet = QStringLiteral("0123456789.,");
-    const QString whitespace = QStringLiteral(" \t\n\u00A0\u2003\u3000");
+    const QString whitespace = QStringLiteral(" \t\u00A0\u2003\u3000"); // line breaks: at the ends
     const QString strangers = QStringLiteral("-+e$'_a\u0661\uFF10\u0301");
     auto pick = [&](const QString &from) {
         return from[std::uniform_int_distribution<qsizetype>(0, from.size() - 1)(random)];
@@ -141,6 +146,7 @@ TEST(ParseAmountProperties, holdOnRandomTexts) {
         spaced.insert(std::uniform_int_distribution<qsizetype>(0, spaced.size())(random),
                       pick(whitespace));
         EXPECT_EQ(Earnings::parseAmount(spaced), amount) << spaced.toStdString();
+        EXPECT_EQ(Earnings::parseAmount(u'\n' + spaced + QStringLiteral("\r\n")), amount);
 
         QString spoiled = text;
         spoiled.insert(std::uniform_int_distribution<qsizetype>(0, spoiled.size())(random),
