@@ -22,12 +22,27 @@ bool withinLimit(QSize size) {
 constexpr int storedSideLimit = 512;
 constexpr int storedAllocationLimitMegabytes = 2; // 512 x 512 x 4 bytes, twice
 
+// Formats that can decode at a reduced size (JPEG) are read at twice the
+// thumbnail's side, which keeps the scaling smooth and lets a photo of any
+// size through the allowance.
+void readSmallWhenPossible(QImageReader &reader) {
+    const QSize size = reader.size();
+    const int shortSide = std::min(size.width(), size.height());
+    constexpr int wanted = 2 * GoalImage::thumbnailSide;
+    if (!size.isValid() || shortSide <= wanted ||
+        !reader.supportsOption(QImageIOHandler::ScaledSize))
+        return;
+    reader.setScaledSize(size.scaled(QSize(wanted, wanted), Qt::KeepAspectRatioByExpanding));
+}
+
 QImage read(QImageReader &reader, int limitMegabytes = allocationLimitMegabytes) {
     reader.setAllocationLimit(limitMegabytes);
     reader.setAutoTransform(true); // EXIF orientation: photos come out upright
     if (!reader.canRead())
         return QImage();
-    if (const QSize size = reader.size(); size.isValid() && !withinLimit(size))
+    readSmallWhenPossible(reader);
+    const QSize size = reader.scaledSize().isValid() ? reader.scaledSize() : reader.size();
+    if (size.isValid() && !withinLimit(size))
         return QImage();
     return reader.read(); // the first frame of an animation
 }

@@ -133,6 +133,20 @@ TEST(GoalImage, refusesADecompressionBombWithoutAllocatingIt) {
               std::nullopt);
 }
 
+TEST(GoalImage, readsAHugePhotoStraightAtAThumbnailsSize) {
+    // 108 megapixels: decoded whole it would take 432 MB, past the allowance.
+    QImage photo(12000, 9000, QImage::Format_Grayscale8);
+    photo.fill(255);
+    QPainter(&photo).fillRect(0, 0, 1200, 9000, Qt::black); // outside the centred square
+    const Files files;
+    const QString path = files.save("phone.jpg", photo, "JPEG");
+    photo = QImage();
+    const QImage thumbnail = decoded(GoalImage::thumbnailData(path));
+    ASSERT_EQ(thumbnail.size(), QSize(128, 128));
+    EXPECT_GT(qGray(thumbnail.pixel(0, 64)), 240);
+    EXPECT_GT(qGray(thumbnail.pixel(127, 64)), 240);
+}
+
 TEST(GoalImage, turnsExifRotatedPhotosUpright) {
     // Stored landscape, red on the left; shown rotated clockwise, red is on top.
     QImage stored(200, 100, QImage::Format_RGB32);
