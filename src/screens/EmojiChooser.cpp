@@ -36,7 +36,7 @@ EmojiChooser::EmojiChooser(Setting<QString> emoji, QWidget *parent)
     row->setSpacing(4);
     for (const QString &preset : presets()) {
         auto *button = new QToolButton(this);
-        button->setText(preset);
+        button->setText(TextStyle::emojiText(preset));
         button->setAccessibleName(preset);
         button->setCheckable(true);
         button->setFixedSize(22, 22);
@@ -56,6 +56,7 @@ EmojiChooser::EmojiChooser(Setting<QString> emoji, QWidget *parent)
     field_->setAlignment(Qt::AlignCenter);
     field_->setFixedWidth(44);
     field_->setToolTip(QStringLiteral("Type or paste one emoji"));
+    field_->setFont(TextStyle::emoji(field_->font()));
     row->addWidget(field_);
 
     connect(field_, &QLineEdit::textEdited, this, [this](const QString &text) {
@@ -78,6 +79,8 @@ void EmojiChooser::followStore() {
     const QString stored = emoji_.get();
     for (int i = 0; i < buttons_.size(); ++i)
         buttons_[i]->setChecked(presets().at(i) == stored);
-    if (field_->text() != stored)
-        field_->setText(stored);
+    // Shown as drawn; what is stored keeps its selectors.
+    const QString shown = TextStyle::emojiText(stored);
+    if (field_->text() != shown)
+        field_->setText(shown);
 }

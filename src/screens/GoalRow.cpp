@@ -58,7 +58,8 @@ void GoalRow::setEarned(double earned) {
 
 double GoalRow::pictureRoom(const Goal::Picture &picture) {
     if (const auto *emoji = std::get_if<Goal::Emoji>(&picture))
-        return QFontMetricsF(pictureFont()).horizontalAdvance(emoji->text) + spacing;
+        return QFontMetricsF(pictureFont()).horizontalAdvance(TextStyle::emojiText(emoji->text)) +
+               spacing;
     if (std::holds_alternative<QImage>(picture))
         return imageSide + spacing;
     return 0;
@@ -103,7 +104,7 @@ void GoalRow::paintEvent(QPaintEvent *) {
         painter.setFont(pictureFont());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(0, 0, textLeft() - spacing, h), Qt::AlignVCenter | Qt::AlignLeft,
-                         emoji->text);
+                         TextStyle::emojiText(emoji->text));
     } else if (const auto *image = std::get_if<QImage>(&goal_.picture)) {
         const QRectF box(0, (h - imageSide) / 2, imageSide, imageSide);
         QPainterPath rounded;

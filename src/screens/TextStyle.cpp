@@ -39,6 +39,15 @@ QFont emoji(QFont font) {
     return font;
 }
 
+QString emojiText(QString text) {
+    // Colour emoji fonts may lack a glyph for the selector; Qt then draws it,
+    // and the joiner after it, with another font, which splits a joined
+    // sequence (a rainbow flag, a family) into its parts. With the emoji font
+    // first the selector has nothing left to choose.
+    text.remove(QChar(0xFE0F));
+    return text;
+}
+
 QColor secondary() {
     return QColor(255, 255, 255, 140);
 }

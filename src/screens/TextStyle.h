@@ -15,6 +15,8 @@ QFont caption2();                                    // notes and progress
 QFont title3();                                      // the goal's emoji
 // `font` drawing emoji in colour, in their emoji presentation.
 QFont emoji(QFont font);
+// `text` as drawn with emoji(): without emoji variation selectors.
+QString emojiText(QString text);
 
 // Dimmed text and glyphs: the text colour at reduced opacity.
 QColor secondary();
