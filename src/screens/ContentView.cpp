@@ -102,7 +102,7 @@ void ContentView::refresh() {
     } else if (screen_ == Screen::setup) {
         setup_->setColor(choice.color);
         setup_->setGoal(choice.goal);
-        setup_->goalRow()->setAmountHidden(choice.amountHidden);
+        setup_->setAmountHidden(choice.amountHidden);
     }
     setup_->setVisible(screen_ == Screen::setup);
     counter_->setVisible(screen_ == Screen::counter);

@@ -46,6 +46,21 @@ QChar widestDigit(const QFontMetricsF &metrics) {
     return widest;
 }
 
+// What the display shows while the amount is hidden: one pattern whatever
+// the amount, so that neither its digit count nor its grouping shows. Four
+// places on each side of the locale's decimal sign, the width of a common
+// amount.
+const QString &hiddenAmount() {
+    static const QString dashes = [] {
+        QString pattern = QStringLiteral("000") + LocaleServices::formatCounterAmount(0);
+        for (QChar &c : pattern)
+            if (c >= u'0' && c <= u'9')
+                c = u'-';
+        return pattern;
+    }();
+    return dashes;
+}
+
 } // namespace
 
 CounterView::CounterView(std::function<void()> stop, std::function<void()> openSettings,
@@ -134,11 +149,8 @@ CounterView::Look CounterView::lookAt(double moment) const {
     const double elapsed = inputs_.workingTime ? inputs_.workingTime->secondsUntil(moment)
                                                : Earnings::elapsed(inputs_.start, moment);
     const double earned = inputs_.perSecond * elapsed;
-    QString amount = LocaleServices::formatCounterAmount(earned);
-    if (inputs_.amountHidden)
-        for (QChar &c : amount)
-            if (c >= u'0' && c <= u'9')
-                c = u'-';
+    QString amount =
+        inputs_.amountHidden ? hiddenAmount() : LocaleServices::formatCounterAmount(earned);
     Look look{earned, std::move(amount), Earnings::formatElapsed(elapsed), {}};
     if (inputs_.goal)
         look.goal = goalRow_->lookFor(earned);

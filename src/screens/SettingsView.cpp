@@ -6,6 +6,7 @@
 #include "CurrencyPicker.h"
 #include "Earnings.h"
 #include "EmojiChooser.h"
+#include "FieldText.h"
 #include "GoalPictureKind.h"
 #include "ImageChooser.h"
 #include "SegmentedControl.h"
@@ -35,11 +36,6 @@ QLineEdit *field(const QString &placeholder, QWidget *parent) {
 void bindText(QLineEdit *edit, SettingsStore &store, const Key<QString> &key) {
     QObject::connect(edit, &QLineEdit::textEdited, edit,
                      [&store, key](const QString &text) { store.set(key, text); });
-}
-
-void showText(QLineEdit *edit, const QString &text) {
-    if (edit->text() != text)
-        edit->setText(text);
 }
 
 } // namespace
@@ -155,13 +151,13 @@ void SettingsView::followStore() {
         goalRow->setVisible(goalOn);
 
     const QString amount = store_.get(Keys::goalAmount);
-    showText(amount_, amount);
+    FieldText::showAmount(amount_, amount, store_.get(Keys::amountHidden));
     const bool parses = Earnings::parseAmount(amount).has_value();
     amountNote_->setVisible(goalOn && !parses);
     amountNote_->setText(amount.isEmpty()
                              ? QStringLiteral("Enter an amount to start tracking your goal")
                              : QStringLiteral("Enter the amount as a number, like 5000"));
-    showText(text_, store_.get(Keys::goalText));
+    FieldText::show(text_, store_.get(Keys::goalText));
 
     const GoalPictureKind kind = store_.get(Keys::goalPicture);
     picture_->setSelected(static_cast<int>(kind));

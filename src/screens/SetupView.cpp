@@ -1,6 +1,7 @@
 #include "SetupView.h"
 
 #include "Earnings.h"
+#include "FieldText.h"
 #include "GoalRow.h"
 #include "QuitButton.h"
 #include "SegmentedControl.h"
@@ -81,8 +82,7 @@ void SetupView::followStore() {
     // Our own writes come back here: leave the field (caret, selection, input
     // method) alone unless the stored text really differs from it.
     const QString stored = salary_.get();
-    if (salaryField_->text() != stored)
-        salaryField_->setText(stored);
+    FieldText::showAmount(salaryField_, stored, amountHidden_);
     periodPicker_->setSelected(static_cast<int>(period_.get()));
     const bool valid = salaryIsValid();
     startButton_->setEnabled(valid);
@@ -112,6 +112,14 @@ void SetupView::setColor(const QColor &color) {
                  QColor::fromRgbF(color.redF() * 0.45f, color.greenF() * 0.45f,
                                   color.blueF() * 0.45f)
                      .name()));
+}
+
+void SetupView::setAmountHidden(bool hidden) {
+    goalRow_->setAmountHidden(hidden);
+    if (hidden == amountHidden_)
+        return;
+    amountHidden_ = hidden;
+    followStore();
 }
 
 void SetupView::setGoal(const std::optional<Goal> &goal) {

@@ -28,6 +28,8 @@ public:
 
     void setColor(const QColor &color);
     void setGoal(const std::optional<Goal> &goal);
+    // Masks the salary and leaves the goal's amount out while amounts are hidden.
+    void setAmountHidden(bool hidden);
 
     QLineEdit *salaryField() const { return salaryField_; }
     SegmentedControl *periodPicker() const { return periodPicker_; }
@@ -54,4 +56,5 @@ private:
     QLabel *title_;
     QLabel *limitNote_;
     QColor color_;
+    bool amountHidden_ = false;
 };

@@ -192,6 +192,17 @@ TEST_F(Settings, drawsEveryPresetInColour) {
     }
 }
 
+TEST_F(Settings, masksTheGoalAmountWhileAmountsAreHidden) {
+    store.set(Keys::goalAmount, QStringLiteral("25000"));
+    switchGoalOn();
+    store.set(Keys::amountHidden, true);
+    EXPECT_EQ(view->amountField()->text(), QString(6, QChar(0x2022)));
+    EXPECT_TRUE(view->amountField()->isReadOnly());
+    store.set(Keys::amountHidden, false);
+    EXPECT_EQ(view->amountField()->text(), "25000");
+    EXPECT_FALSE(view->amountField()->isReadOnly());
+}
+
 TEST_F(Settings, keepsStoredPicturesWhenTheKindOrGoalChanges) {
     store.set(Keys::goalImage, QByteArray("bytes"));
     store.set(Keys::goalEmoji, QStringLiteral("x"));

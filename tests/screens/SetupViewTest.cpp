@@ -159,3 +159,18 @@ TEST_F(Setup, fillsTheGoalBarInTheDigitColour) {
     EXPECT_GT(inRed, 0);
     EXPECT_EQ(inGreen, 0);
 }
+
+TEST_F(Setup, masksTheSalaryWhileAmountsAreHidden) {
+    for (const char *salary : {"5000", "123456.78"}) {
+        store.set(Keys::salary, QString::fromLatin1(salary));
+        view.setAmountHidden(true);
+        EXPECT_EQ(view.salaryField()->text(), QString(6, QChar(0x2022))) << salary;
+        EXPECT_TRUE(view.salaryField()->isReadOnly());
+        QTest::keyClicks(view.salaryField(), QStringLiteral("9"));
+        EXPECT_EQ(store.get(Keys::salary), salary) << "nothing typed blind";
+        EXPECT_TRUE(view.startButton()->isEnabled());
+        view.setAmountHidden(false);
+        EXPECT_EQ(view.salaryField()->text(), salary);
+        EXPECT_FALSE(view.salaryField()->isReadOnly());
+    }
+}
