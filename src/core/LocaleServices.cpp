@@ -1,6 +1,7 @@
 #include "LocaleServices.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <unicode/coll.h>
 #include <unicode/numberformatter.h>
@@ -164,4 +165,10 @@ QString LocaleServices::formatGoalAmount(double amount) {
     static const icu::number::LocalizedNumberFormatter formatter =
         decimalFormatter(currentLocale(), icu::number::Precision::maxFraction(2));
     return format(formatter, amount);
+}
+
+QString LocaleServices::minutesTimeFormat() {
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
+    return format;
 }

@@ -39,4 +39,6 @@ public:
     // The goal's amount: grouping, at most two fraction digits, half-even, in
     // the locale's own digits.
     static QString formatGoalAmount(double amount);
+    // The locale's short time format, to the minute (no seconds).
+    static QString minutesTimeFormat();
 };

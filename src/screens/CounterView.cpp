@@ -8,9 +8,11 @@
 #include "SevenSegmentDisplay.h"
 #include "TextStyle.h"
 
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -68,12 +70,15 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
     : QWidget(parent)
     , clock_(std::move(clock))
     , elapsed_(TextStyle::secondaryCaption(QString(), this))
+    , pause_(TextStyle::secondaryCaption(QString(), this))
     , display_(new SevenSegmentDisplay(this))
     , goalRow_(new GoalRow(this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
     header->addWidget(new QuitButton(std::move(quit), this));
     header->addWidget(elapsed_);
+    header->addWidget(pause_);
+    pause_->hide();
     header->addStretch(1);
     header->addWidget(new SettingsButton(std::move(openSettings), this));
     auto *stopButton = new QPushButton(QStringLiteral("Stop"), this);
@@ -104,7 +109,6 @@ void CounterView::setInputs(const Inputs &inputs) {
     inputs_ = inputs;
     display_->setColor(inputs.color);
     display_->setPrefix(inputs.currency);
-    display_->setSpokenName(inputs.amountHidden ? QStringLiteral("Amount hidden") : QString());
     goalRow_->setAmountHidden(inputs.amountHidden);
     goalRow_->setVisible(inputs.goal.has_value());
     if (inputs.goal) {
@@ -132,14 +136,19 @@ void CounterView::armAfter(double index, const Look &shown, double now) {
             break;
     nextWake_ = entryAt(inputs_.start, index + ahead);
     double longest = 1000;
-    if (ahead == ticksPerSecond && inputs_.workingTime && !inputs_.workingTime->isWorking(now)) {
+    const bool paused =
+        ahead == ticksPerSecond && inputs_.workingTime && !inputs_.workingTime->isWorking(now);
+    std::optional<double> work;
+    if (paused) {
         // Outside working hours nothing changes until work starts again. A
         // minute at most, for the wall clock may jump (a resume, a time change).
-        if (const std::optional<double> work = inputs_.workingTime->nextWorkingMoment(now)) {
+        work = inputs_.workingTime->nextWorkingMoment(now);
+        if (work) {
             nextWake_ = entryAt(inputs_.start, std::ceil((*work - inputs_.start) * ticksPerSecond));
             longest = 60'000;
         }
     }
+    showPause(paused, work, now);
     // Never early: a wake-up before the moment would show the same again.
     const double milliseconds = std::ceil((nextWake_ - now) * 1000);
     timer_.start(static_cast<int>(std::clamp(milliseconds, 0.0, longest)));
@@ -167,6 +176,30 @@ void CounterView::present(const Look &look) {
     showElapsed(look.elapsed);
     if (inputs_.goal)
         goalRow_->setEarned(look.earned);
+}
+
+void CounterView::showPause(bool paused, std::optional<double> resumesAt, double now) {
+    QString text;
+    if (paused && resumesAt) {
+        const QLocale locale;
+        const QDateTime resume = QDateTime::fromSecsSinceEpoch(qint64(std::ceil(*resumesAt)));
+        QString when = locale.toString(resume.time(), LocaleServices::minutesTimeFormat());
+        if (resume.date() != QDateTime::fromSecsSinceEpoch(qint64(now)).date())
+            when = locale.dayName(resume.date().dayOfWeek(), QLocale::ShortFormat) + u' ' + when;
+        text = tr("Resumes %1").arg(when);
+    } else if (paused) {
+        text = tr("Paused");
+    }
+    // Screen readers hear the pause with the amount it stands at.
+    QString name = inputs_.amountHidden ? tr("Amount hidden") : QString();
+    if (!text.isEmpty())
+        name = (name.isEmpty() ? display_->prefix() + u' ' + display_->text() : name) +
+               QStringLiteral(", ") + text;
+    display_->setSpokenName(name);
+    if (pause_->text() == text)
+        return;
+    pause_->setText(text);
+    pause_->setVisible(!text.isEmpty());
 }
 
 void CounterView::showElapsed(const QString &text) {

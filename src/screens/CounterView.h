@@ -67,12 +67,16 @@ private:
     void present(const Look &look);
     void showElapsed(const QString &text);
     void armAfter(double entryIndex, const Look &shown, double now);
+    // Outside working hours: says that counting is paused and when it resumes
+    // (no moment: none is coming); inside them, nothing.
+    void showPause(bool paused, std::optional<double> resumesAt, double now);
 
     Clock clock_;
     Inputs inputs_;
     QTimer timer_;
     double nextWake_ = 0;
     QLabel *elapsed_;
+    QLabel *pause_;
     SevenSegmentDisplay *display_;
     GoalRow *goalRow_;
 };

@@ -1,5 +1,6 @@
 #include "WorkingHoursRows.h"
 
+#include "LocaleServices.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
 #include "ToggleSwitch.h"
@@ -7,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,16 +27,9 @@ QToolButton:checked { background: rgba(255, 255, 255, 64); color: white; }
 QToolButton:focus { border-color: palette(highlight); }
 )";
 
-// The locale's short time format, to the minute: the times are whole minutes.
-QString minutesFormat() {
-    QString format = QLocale().timeFormat(QLocale::ShortFormat);
-    format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
-    return format;
-}
-
 QTimeEdit *timeEdit(const QString &name, QWidget *parent) {
     auto *edit = new QTimeEdit(parent);
-    edit->setDisplayFormat(minutesFormat());
+    edit->setDisplayFormat(LocaleServices::minutesTimeFormat());
     edit->setFont(TextStyle::caption());
     edit->setAccessibleName(name);
     edit->setButtonSymbols(QAbstractSpinBox::NoButtons);

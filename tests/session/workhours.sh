@@ -24,6 +24,8 @@ exec "$real" "\$@"
 SH
 chmod +x "$binary"
 elapsed() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2}"; }
+# The amount the display reads, with or without a pause sign after it.
+amount() { grep -oP '^label\tUSD \K[0-9,.]*[0-9]' <<<"$(tree)" | head -1; }
 
 # Friday 11 December 2026: counting since 16:00, office hours.
 faked "2026-12-11 16:59:55"
@@ -31,12 +33,17 @@ write_settings salary=5000 startedAt=1797004800 workingHours=true
 start_app
 check "counting during working hours" 'test "$(elapsed)" = 0:59:56'
 check "the count reaches five o'clock" 'test "$(elapsed)" = 1:00:00'
-amount=$(shown_name label "USD [0-9,.]+")
+stopped=$(amount)
 sleep 3
-check "and stands still after it" 'test "$(elapsed)" = 1:00:00 && test "$(shown_name label "USD [0-9,.]+")" = "$amount"'
+check "and stands still after it" 'test "$(elapsed)" = 1:00:00 && test -n "$stopped" && test "$(amount)" = "$stopped"'
+check "the header says when counting resumes" 'has label "Resumes Mon 09:00"'
+check "and so does the display" 'has label "USD $stopped, Resumes Mon 09:00"'
+check "the panel keeps its size" 'test "$(size)" = 320x132'
 
 # Monday morning.
 faked "2026-12-14 08:59:58"
 check "still at 1:00:00 before nine" 'test "$(elapsed)" = 1:00:00'
+check "on the day itself, only the time" 'has label "Resumes 09:00"'
 check "counting again after nine on Monday" 'test "$(elapsed)" = 1:00:02'
+check "with no sign of a pause" '! has label "Resumes.*"'
 finish
