@@ -67,13 +67,11 @@ void SettingsStore::load() {
     const QByteArray content = file.readAll();
     if (content.contains('\0') || !QUtf8StringView(content).isValidUtf8())
         return;
-    const std::optional<IniText::Reading> reading = IniText::read(content);
-    if (!reading)
-        return;
+    const IniText::Reading reading = IniText::read(content);
     // Only what Paytick owns is kept, and so written back; anything else stays
     // in the copy made before the first write.
-    bool leftOut = reading->leftSomethingOut;
-    for (auto it = reading->values.cbegin(); it != reading->values.cend(); ++it) {
+    bool leftOut = reading.leftSomethingOut;
+    for (auto it = reading.values.cbegin(); it != reading.values.cend(); ++it) {
         if (isOwned(it.key(), it.value()))
             values_.insert(it.key(), it.value());
         else

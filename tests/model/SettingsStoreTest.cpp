@@ -273,3 +273,27 @@ TEST(SettingsStore, keepsTheLastFiveCopiesOfFilesItCouldNotUse) {
     ASSERT_TRUE(newest.open(QIODevice::ReadOnly));
     EXPECT_TRUE(newest.readAll().contains("salary=7"));
 }
+
+TEST(SettingsStore, readsFilesFromAnyEditorAndKeepsEveryKeyThroughAWrite) {
+    const QByteArray files[] = {
+        "salary=5000\rperiod=Yearly\rstartedAt=1796000000\rgoalText=new bike\r",
+        "[General]\rsalary=5000\rperiod=Yearly\rstartedAt=1796000000\rgoalText=new bike",
+        "[General]\r\nsalary=5000\r\nperiod=Yearly\n\rstartedAt=1796000000\ngoalText=new bike\r\n",
+        "\xEF\xBB\xBF[General]\nsalary=5000\nperiod=Yearly\nstartedAt=1796000000\ngoalText=new "
+        "bike\n",
+        "; mine\nsalary=5000 ; a raise soon\nperiod=Yearly\nstartedAt=1796000000\ngoalText=new "
+        "bike",
+    };
+    for (const QByteArray &content : files) {
+        TempSettings temp;
+        temp.writeFile(content);
+        SettingsStore(temp.path()).set(Keys::amountHidden, true);
+        const SettingsStore reread(temp.path());
+        EXPECT_EQ(reread.get(Keys::salary), "5000") << content.constData();
+        EXPECT_EQ(reread.get(Keys::period), PayPeriod::yearly);
+        EXPECT_EQ(reread.get(Keys::startedAt), 1796000000.0);
+        EXPECT_EQ(reread.get(Keys::goalText), "new bike");
+        EXPECT_TRUE(reread.get(Keys::amountHidden));
+        EXPECT_FALSE(QFileInfo::exists(temp.path() + ".bad.1")) << "nothing was left out";
+    }
+}
