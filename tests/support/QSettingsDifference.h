@@ -17,6 +17,9 @@ inline QString differenceFromQSettings(const QString &path, const QByteArray &co
         return QStringLiteral("cannot write the file");
     file.close();
     const QSettings settings(path, QSettings::IniFormat);
+    // Every group parsed, as a reader of any key sees it: QSettings parses
+    // [General] only when a key without a group is asked for.
+    settings.allKeys();
     const IniText::Reading reading = IniText::read(content);
     QStringList keys{QStringLiteral("MainPanel/frame")};
     for (const KeyDefinition &key : Keys::table())
