@@ -1,7 +1,8 @@
-// The settings store on any file: never a crash, and a write never makes a
-// key read as valid (not its default) that did not before, nor changes what
-// an untouched key reads.
+// The settings store on any file: never a crash, the file read as QSettings'
+// own INI reader reads it, and a write never makes a key read as valid (not
+// its default) that did not before, nor changes what an untouched key reads.
 #include "Keys.h"
+#include "QSettingsDifference.h"
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <tuple>
 
@@ -48,6 +50,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!file.open(QIODevice::WriteOnly))
             std::abort();
         file.write(reinterpret_cast<const char *>(data), qint64(size));
+    }
+    // A name of its own each time: QSettings keeps what it read of a file.
+    static int files = 0;
+    const QString difference =
+        differenceFromQSettings(folder.filePath(QString::number(++files)),
+                                QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    if (!difference.isEmpty()) {
+        std::fprintf(stderr, "read otherwise than by QSettings: %s\n", qPrintable(difference));
+        std::abort();
     }
     QVariantList before;
     {

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QIcon>
 
 #include <cstdio>
@@ -82,16 +83,21 @@ int main(int argc, char **argv) {
 
     SettingsStore store;
     FloatingPanel panel(store);
-    // One more try for anything a failed write could not save.
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, &store, [&store] {
-        if (!store.saveProblem().isEmpty())
-            store.save();
-    });
     QObject::connect(&instance, &SingleInstance::activationRequested, &panel,
                      &FloatingPanel::bringToFront);
     FirstFrameReporter reporter;
     if (!qEnvironmentVariableIsEmpty("PAYTICK_REPORT_FIRST_FRAME"))
         panel.content()->installEventFilter(&reporter);
     panel.present();
-    return application.exec();
+    const int status = application.exec();
+    // One more try for anything a failed write could not save; what is lost
+    // even so is told, and the exit says it failed.
+    if (!store.unsavedKeys().isEmpty() && !store.save()) {
+        std::fprintf(stderr, "Paytick: quit without saving %s to %s: %s\n",
+                     store.unsavedKeys().join(QStringLiteral(", ")).toUtf8().constData(),
+                     QFile::encodeName(store.filePath()).constData(),
+                     store.saveProblem().toUtf8().constData());
+        return 1;
+    }
+    return status;
 }

@@ -58,6 +58,11 @@ bool AtomicFile::Disk::rename(const QString &from, const QString &to) {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+QString AtomicFile::Disk::copy(const QString &from, const QString &to) {
+    QFile file(from);
+    return file.copy(to) ? QString() : file.errorString();
+}
+
 AtomicFile::AtomicFile(QString path, Disk *disk)
     : path_(std::move(path))
     , disk_(disk != nullptr ? disk : &realDisk) {
@@ -95,6 +100,17 @@ QString AtomicFile::write(const QByteArray &content) {
         return failed(QStringLiteral("cannot replace the file"));
     next.setAutoRemove(false);
     disk_->syncFolder(folder.absolutePath());
+    return QString();
+}
+
+QString AtomicFile::keepCopy(const QString &copy) {
+    const QString problem = disk_->copy(target(), copy);
+    if (!problem.isEmpty())
+        return problem;
+    // Its data on disk before the file it copies is replaced (the folder is
+    // synced after that replacement).
+    if (!disk_->syncFile(copy))
+        return failed(QStringLiteral("cannot write to disk"));
     return QString();
 }
 

@@ -18,6 +18,8 @@ public:
         virtual bool syncFile(const QString &path);
         virtual bool syncFolder(const QString &path);
         virtual bool rename(const QString &from, const QString &to);
+        // Copies a file to a new one; why that failed, or empty.
+        virtual QString copy(const QString &from, const QString &to);
     };
 
     explicit AtomicFile(QString path, Disk *disk = nullptr);
@@ -27,6 +29,10 @@ public:
 
     // Why the content did not reach the disk; empty when it did.
     QString write(const QByteArray &content);
+
+    // Copies the file as it is now to `copy`, a new file, on disk before it
+    // returns; why that failed, or empty.
+    QString keepCopy(const QString &copy);
 
     // Removes temporaries left by writers that died mid-write, keeping those
     // of a writer still running.

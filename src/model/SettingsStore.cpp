@@ -10,7 +10,6 @@
 #include <QUtf8StringView>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -51,35 +50,72 @@ SettingsStore::SettingsStore(const QString &filePath, AtomicFile::Disk *disk, QO
     retry_.setSingleShot(true);
     retry_.setInterval(10'000);
     connect(&retry_, &QTimer::timeout, this, &SettingsStore::save);
-    load();
-}
-
-void SettingsStore::load() {
     // Left behind by a Paytick killed while writing.
     file_.removeLeftovers();
+    reload();
+    // A write replaces the file, so its folder is watched too; an editor may
+    // also rewrite it in place.
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &SettingsStore::reload);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &SettingsStore::reload);
+    watchFile();
+}
+
+void SettingsStore::watchFile() {
+    const QFileInfo target(file_.target());
+    for (const QString &path : {target.absolutePath(), target.absoluteFilePath()})
+        if (!watcher_.files().contains(path) && !watcher_.directories().contains(path) &&
+            QFileInfo::exists(path))
+            watcher_.addPath(path);
+}
+
+void SettingsStore::reload() {
+    watchFile(); // a replaced file is a new one to watch
     QFile file(filePath_);
-    if (!file.exists())
+    if (!file.exists()) {
+        // Deleted while running: everything stays, to be written with the next change.
+        known_.reset();
+        copyBeforeReplacing_ = false;
         return;
+    }
     // Until a copy is kept, a file we cannot make sense of is never replaced.
-    copyBeforeReplacing_ = true;
-    if (file.size() > maxFileSize || !file.open(QIODevice::ReadOnly))
+    if (file.size() > maxFileSize || !file.open(QIODevice::ReadOnly)) {
+        known_.reset();
+        copyBeforeReplacing_ = true;
         return;
+    }
     const QByteArray content = file.readAll();
+    if (content == known_)
+        return;
+    known_ = content;
+    copyBeforeReplacing_ = true;
     if (content.contains('\0') || !QUtf8StringView(content).isValidUtf8())
         return;
-    const std::optional<IniText::Reading> reading = IniText::read(content);
-    if (!reading)
-        return;
     // Only what Paytick owns is kept, and so written back; anything else stays
-    // in the copy made before the first write.
-    bool leftOut = reading->leftSomethingOut;
-    for (auto it = reading->values.cbegin(); it != reading->values.cend(); ++it) {
+    // in the copy made before the next write.
+    const IniText::Reading reading = IniText::read(content);
+    QVariantMap owned;
+    bool leftOut = reading.leftSomethingOut;
+    for (auto it = reading.values.cbegin(); it != reading.values.cend(); ++it) {
         if (isOwned(it.key(), it.value()))
-            values_.insert(it.key(), it.value());
+            owned.insert(it.key(), it.value());
         else
             leftOut = true;
     }
     copyBeforeReplacing_ = leftOut;
+    QStringList changedKeys;
+    QStringList keys = values_.keys() + owned.keys();
+    keys.removeDuplicates();
+    for (const QString &key : keys) {
+        if (unsaved_.contains(key) || values_.value(key) == owned.value(key))
+            continue;
+        if (owned.contains(key))
+            values_.insert(key, owned.value(key));
+        else
+            values_.remove(key);
+        changedKeys.append(key);
+    }
+    for (const QString &key : changedKeys)
+        emit changed(key);
 }
 
 std::optional<QString> SettingsStore::storedText(QLatin1StringView name) const {
@@ -146,18 +182,43 @@ void SettingsStore::setExtra(const QString &key, const QVariant &value) {
 
 void SettingsStore::store(const QString &key, const QVariant &value) {
     values_.insert(key, value);
+    unsaved_.insert(key);
     save();
     emit changed(key);
 }
 
+QStringList SettingsStore::unsavedKeys() const {
+    QStringList keys(unsaved_.cbegin(), unsaved_.cend());
+    keys.sort();
+    return keys;
+}
+
 bool SettingsStore::save() {
-    // The whole file is written each time, so one write that succeeds saves
-    // everything the failed ones could not.
+    // What another writer stored since is kept, for every key not changed here.
+    reload();
     QString problem;
-    if (copyBeforeReplacing_ && !keepCopyOfFile())
-        problem = QStringLiteral("cannot keep a copy of the old file: ") + qt_error_string(errno);
-    else
-        problem = file_.write(IniText::write(values_));
+    if (copyBeforeReplacing_)
+        problem = keepCopyOfFile();
+    // A copy that cannot be kept holds the write back once, not for good: one
+    // odd file must never stop saving.
+    const bool holdBack = !problem.isEmpty() && !copyFailed_;
+    copyFailed_ = !problem.isEmpty();
+    if (!holdBack) {
+        if (copyFailed_)
+            std::fprintf(stderr, "Paytick: replacing %s without keeping a copy (%s).\n",
+                         QFile::encodeName(filePath_).constData(), problem.toUtf8().constData());
+        // The whole file is written each time, so one write that succeeds
+        // saves everything the failed ones could not.
+        const QByteArray content = IniText::write(values_);
+        problem = file_.write(content);
+        if (problem.isEmpty()) {
+            known_ = content;
+            unsaved_.clear();
+            copyBeforeReplacing_ = false;
+            copyFailed_ = false;
+            watchFile();
+        }
+    }
     if (problem.isEmpty())
         retry_.stop();
     else
@@ -174,26 +235,32 @@ bool SettingsStore::save() {
     return problem.isEmpty();
 }
 
-bool SettingsStore::keepCopyOfFile() {
+QString SettingsStore::keepCopyOfFile() {
     // Numbered copies, never overwritten: NAME.bad.1, NAME.bad.2, ...; the
-    // oldest beyond the last five go.
+    // oldest beyond the last five go. Numbers of more than nine digits are
+    // none Paytick gave, so they neither count nor overflow.
     const QFileInfo target(file_.target());
     const QDir folder = target.dir();
     const QString stem = target.fileName() + QStringLiteral(".bad.");
-    QList<int> numbers;
+    QList<qint64> numbers;
     for (const QString &name : folder.entryList({stem + u'*'}, QDir::Files | QDir::Hidden)) {
-        bool ok = false;
-        const int number = name.sliced(stem.size()).toInt(&ok);
-        if (ok && number > 0)
+        const QStringView digits = QStringView(name).sliced(stem.size());
+        if (digits.isEmpty() || digits.size() > 9 ||
+            !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+            continue;
+        if (const qint64 number = digits.toLongLong(); number > 0)
             numbers.append(number);
     }
     std::sort(numbers.begin(), numbers.end());
-    const int next = numbers.isEmpty() ? 1 : numbers.back() + 1;
-    if (!QFile::copy(target.absoluteFilePath(), folder.filePath(stem + QString::number(next))))
-        return false;
+    qint64 next = numbers.isEmpty() ? 1 : numbers.back() + 1;
+    while (folder.exists(stem + QString::number(next)))
+        ++next;
+    const QString copy = folder.filePath(stem + QString::number(next));
+    if (const QString problem = file_.keepCopy(copy); !problem.isEmpty())
+        return QStringLiteral("cannot keep a copy of the old file as %1: %2").arg(copy, problem);
     numbers.append(next);
     for (qsizetype i = 0; i + keptBadCopies < numbers.size(); ++i)
         QFile::remove(folder.filePath(stem + QString::number(numbers[i])));
     copyBeforeReplacing_ = false;
-    return true;
+    return QString();
 }

@@ -4,7 +4,9 @@
 #include "Keys.h"
 
 #include <QByteArray>
+#include <QFileSystemWatcher>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QVariantMap>
@@ -12,14 +14,20 @@
 #include <optional>
 #include <type_traits>
 
-// The settings (and the panel's frame) in one INI file, read once at
-// construction and rewritten atomically and durably on every change.
+// The settings (and the panel's frame) in one INI file, read at construction
+// and rewritten atomically and durably on every change.
 //
 // Reads never fail: a missing key, a value of the wrong type, a text no case
 // matches or an absurdly large value reads as the key's default. If the file
 // cannot be written the store keeps every value in memory, says so once on
 // standard error and through saveProblem(), and writes the whole file again
 // with the next change (or save()) until that succeeds.
+//
+// Another writer (a second panel on the same file) is never undone: before
+// each write the file is read again, and only the keys changed here since
+// they were last read or written replace what the file holds; per key, the
+// last writer wins. A change another writer makes is also heard when the file
+// changes, and announced through changed() like one made here.
 class SettingsStore : public QObject {
     Q_OBJECT
 
@@ -36,6 +44,8 @@ public:
     QString saveProblem() const { return saveProblem_; }
     // Writes the file now; true when it is on disk. For quitting and retrying.
     bool save();
+    // The keys changed here that are not on disk yet, sorted.
+    QStringList unsavedKeys() const;
 
     template <typename T> T get(const Key<T> &key) const;
     // Writes only a real change, and only then emits changed().
@@ -61,16 +71,26 @@ private:
     void storeValue(QLatin1StringView name, double value);
     void storeValue(QLatin1StringView name, bool value);
 
-    void load();
+    // Takes what the file holds now for every key not changed here since it
+    // was last read or written, and announces each that changed.
+    void reload();
+    void watchFile();
     void store(const QString &key, const QVariant &value);
-    bool keepCopyOfFile();
+    QString keepCopyOfFile();
 
     QString filePath_;
     AtomicFile file_;
     QVariantMap values_;
+    QSet<QString> unsaved_;
+    // The file's content as last read or written here; no value while there
+    // is no file.
+    std::optional<QByteArray> known_;
+    QFileSystemWatcher watcher_;
     QString saveProblem_;
     QTimer retry_; // while a problem lasts, even when nothing changes
+    // The file holds something Paytick would lose by replacing it.
     bool copyBeforeReplacing_ = false;
+    bool copyFailed_ = false;
 };
 
 template <typename T> T SettingsStore::get(const Key<T> &key) const {

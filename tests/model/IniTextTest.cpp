@@ -1,4 +1,5 @@
 #include "IniText.h"
+#include "QSettingsDifference.h"
 #include "QtPrinters.h"
 
 #include <QRect>
@@ -6,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -31,10 +34,9 @@ QVariantMap awkwardValues() {
 
 TEST(IniText, readsWhatItWritesExactly) {
     const QVariantMap values = awkwardValues();
-    const std::optional<IniText::Reading> reading = IniText::read(IniText::write(values));
-    ASSERT_TRUE(reading.has_value());
-    EXPECT_FALSE(reading->leftSomethingOut);
-    EXPECT_EQ(reading->values, values);
+    const IniText::Reading reading = IniText::read(IniText::write(values));
+    EXPECT_FALSE(reading.leftSomethingOut);
+    EXPECT_EQ(reading.values, values);
 }
 
 TEST(IniText, readsAndWritesFilesQSettingsReadsAndWrites) {
@@ -49,17 +51,108 @@ TEST(IniText, readsAndWritesFilesQSettingsReadsAndWrites) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray byQSettings = file.readAll();
-    EXPECT_EQ(IniText::read(byQSettings)->values, values);
+    EXPECT_EQ(IniText::read(byQSettings).values, values);
     EXPECT_EQ(IniText::write(values), byQSettings) << "the same text, so older versions read it";
 }
 
-TEST(IniText, leavesOutFormsItDoesNotOwnAndRefusesWhatIsNoIniText) {
-    const std::optional<IniText::Reading> reading =
-        IniText::read("; a comment\n[General]\nkept=1\nlist=a, b\nvariant=@Variant(\\0\\0\\0\\x2)\n"
-                      "point=@Point(1 2)\nbadRect=@Rect(1 2 x 4)\n");
-    ASSERT_TRUE(reading.has_value());
-    EXPECT_TRUE(reading->leftSomethingOut);
-    EXPECT_EQ(reading->values, (QVariantMap{{QStringLiteral("kept"), QStringLiteral("1")}}));
-    EXPECT_FALSE(IniText::read("[General\nsalary=1\n").has_value());
-    EXPECT_FALSE(IniText::read("[General]\nsalary\n").has_value());
+TEST(IniText, leavesOutFormsItDoesNotOwnAndTellsOfAnythingLeftOut) {
+    const IniText::Reading forms =
+        IniText::read("# a comment\n[General]\nkept=1\nlist=a, b\nvariant=@Variant(\\0\\0\\0\\x2)\n"
+                      "point=@Point(1 2)\nsize=@Size(1 2)\n");
+    EXPECT_TRUE(forms.leftSomethingOut);
+    EXPECT_EQ(forms.values, (QVariantMap{{QStringLiteral("kept"), QStringLiteral("1")}}));
+    const QByteArray malformed[] = {"[General\nsalary=1\n", "[General]\nsalary=1\nstray\n",
+                                    "salary=0\nsalary=1, 2\nsalary=1\n"};
+    for (const QByteArray &text : malformed) {
+        const IniText::Reading reading = IniText::read(text);
+        EXPECT_TRUE(reading.leftSomethingOut) << text.constData();
+        EXPECT_EQ(reading.values, (QVariantMap{{QStringLiteral("salary"), QStringLiteral("1")}}));
+    }
+    EXPECT_FALSE(IniText::read("; a comment\n# another\nsalary=1 ; why\n").leftSomethingOut);
+}
+
+namespace {
+
+// Each text in a file of its own.
+QString differenceFromQSettings(const QTemporaryDir &dir, const QByteArray &content) {
+    static int files = 0;
+    return differenceFromQSettings(dir.filePath(QString::number(++files)), content);
+}
+
+} // namespace
+
+TEST(IniText, readsHandEditedFilesAsQSettingsDoes) {
+    const QByteArray files[] = {
+        "salary=5000\rperiod=yearly\rstartedAt=1796000000\rgoalText=new bike\r",
+        "[General]\rsalary=5000\rperiod=Yearly\r",
+        "[General]\r\nsalary=5000\r\n\r\ngoalText=a\n\rperiod=Yearly",
+        "\xEF\xBB\xBF[General]\nsalary=5000\n",
+        "\xEF\xBB\xBFsalary=5000\n",
+        "goalText=a\\xg\nsalary=\\x\nperiod=b\\x41z\n",
+        "goalText=a;b\nsalary=\"5;000\" ; the old one\nperiod=x # y\n",
+        "; note\n# note\n  ;indented note\nsalary=1\n",
+        "goalText=\"two\nlines\"\nsalary=2\n",
+        "goalText=a\\\nb\nsalary=\\\r\n3\n",
+        "[general]\nsalary=4\n[MainPanel] old place\nframe=@Rect(1 2 3 4)\n",
+        "[MainPanel]\nframe=@Rect(1 2 3))\n",
+        "=orphan\nsalary=5\n\"start=edAt\"=6\n",
+        "salary=@String(7)\ngoalText=@Rect(1 2 3)\nperiod=@odd\ngoalImage=@ByteArray(\xC4\x80)\n",
+        "goalText=a \\\nperiod=\"  \"x  \n",
+    };
+    QTemporaryDir dir;
+    for (const QByteArray &content : files)
+        EXPECT_EQ(differenceFromQSettings(dir, content), "")
+            << content.toPercentEncoding(" =;#[]\"@\\").constData();
+}
+
+TEST(IniText, readsRandomTextsAsQSettingsDoes) {
+    // Lines as editors on any system leave them, joined by random line ends.
+    const QByteArray lines[] = {
+        "salary=5000",
+        "goalText= 5 000 ",
+        "goalText=\"a;b\"",
+        "goalText=a;b",
+        "goalText=a\\xg",
+        "startedAt=\\x41B\\x",
+        "period=\\101\\0",
+        "goalText=x\\tq",
+        "goalText=a # b",
+        "goalText=\"two\rones\"",
+        "goalText=a\\\nb",
+        "goalText=x,y",
+        "salary=",
+        "goalText=caf\xC3\xA9",
+        "; comment",
+        "# comment",
+        "#salary=9",
+        "",
+        "   ",
+        "[General]",
+        "[general]",
+        "[MainPanel]",
+        "frame=@Rect(1 2 3 4)",
+        "[Other]",
+        "goalImage=@ByteArray(ab)",
+        "salary=@@x",
+        "goalText=\"q\" tail ",
+        "salary = 12 ",
+        "sal%61ry=%",
+        "goalText=\"open",
+        "goalText=end\\",
+        "stray",
+        "[General] x",
+        "[%General]",
+        "[MainPanel",
+        "period=\\x",
+    };
+    const QByteArray ends[] = {"\n", "\r", "\r\n", "\n\r"};
+    std::mt19937 random(21);
+    QTemporaryDir dir;
+    for (int n = 0; n < 3000; ++n) {
+        QByteArray content = random() % 4 == 0 ? "\xEF\xBB\xBF" : "";
+        for (int count = int(random() % 8); count >= 0; --count)
+            content += lines[random() % std::size(lines)] + ends[random() % std::size(ends)];
+        ASSERT_EQ(differenceFromQSettings(dir, content), "")
+            << content.toPercentEncoding(" =;#[]\"@\\").constData();
+    }
 }

@@ -203,11 +203,13 @@ TEST(SettingsStore, keepsEverythingAndTriesAgainUntilAWriteSucceeds) {
     EXPECT_TRUE(store.saveProblem().startsWith("cannot make its folder"))
         << store.saveProblem().toStdString();
     EXPECT_EQ(problems.count(), 1) << "told once, not per write";
+    EXPECT_EQ(store.unsavedKeys(), (QStringList{"salary", "startedAt"}));
 
     ASSERT_TRUE(QFile::remove(blocker));
     EXPECT_TRUE(store.save()); // the retry, or quitting
     EXPECT_EQ(store.saveProblem(), "");
     EXPECT_EQ(problems.count(), 2);
+    EXPECT_EQ(store.unsavedKeys(), QStringList());
     const SettingsStore reread(path);
     EXPECT_EQ(reread.get(Keys::salary), "5000") << "the write that failed is not lost";
     EXPECT_EQ(reread.get(Keys::startedAt), 99.5);
@@ -272,4 +274,122 @@ TEST(SettingsStore, keepsTheLastFiveCopiesOfFilesItCouldNotUse) {
     QFile newest(folder.filePath(QStringLiteral("Paytick.conf.bad.7")));
     ASSERT_TRUE(newest.open(QIODevice::ReadOnly));
     EXPECT_TRUE(newest.readAll().contains("salary=7"));
+}
+
+TEST(SettingsStore, readsFilesFromAnyEditorAndKeepsEveryKeyThroughAWrite) {
+    const QByteArray files[] = {
+        "salary=5000\rperiod=Yearly\rstartedAt=1796000000\rgoalText=new bike\r",
+        "[General]\rsalary=5000\rperiod=Yearly\rstartedAt=1796000000\rgoalText=new bike",
+        "[General]\r\nsalary=5000\r\nperiod=Yearly\n\rstartedAt=1796000000\ngoalText=new bike\r\n",
+        "\xEF\xBB\xBF[General]\nsalary=5000\nperiod=Yearly\nstartedAt=1796000000\ngoalText=new "
+        "bike\n",
+        "; mine\nsalary=5000 ; a raise soon\nperiod=Yearly\nstartedAt=1796000000\ngoalText=new "
+        "bike",
+    };
+    for (const QByteArray &content : files) {
+        TempSettings temp;
+        temp.writeFile(content);
+        SettingsStore(temp.path()).set(Keys::amountHidden, true);
+        const SettingsStore reread(temp.path());
+        EXPECT_EQ(reread.get(Keys::salary), "5000") << content.constData();
+        EXPECT_EQ(reread.get(Keys::period), PayPeriod::yearly);
+        EXPECT_EQ(reread.get(Keys::startedAt), 1796000000.0);
+        EXPECT_EQ(reread.get(Keys::goalText), "new bike");
+        EXPECT_TRUE(reread.get(Keys::amountHidden));
+        EXPECT_FALSE(QFileInfo::exists(temp.path() + ".bad.1")) << "nothing was left out";
+    }
+}
+
+TEST(SettingsStore, twoStoresOnOneFileNeverUndoEachOther) {
+    TempSettings temp;
+    temp.writeFile("[General]\nsalary=5000\nstartedAt=100\n");
+    SettingsStore a(temp.path());
+    SettingsStore b(temp.path());
+    QSignalSpy heardByB(&b, &SettingsStore::changed);
+    a.set(Keys::amountHidden, true);
+    b.setExtra(QStringLiteral("MainPanel/frame"), QRect(5, 6, 320, 132));
+    EXPECT_TRUE(b.get(Keys::amountHidden)) << "read again before writing";
+    EXPECT_TRUE(heardByB.contains({QStringLiteral("amountHidden")}));
+    b.set(Keys::startedAt, 0.0); // stopped on B
+    a.set(Keys::digitColor, DigitColor::cyan);
+    EXPECT_EQ(a.get(Keys::startedAt), 0.0);
+    // Per key, the last writer wins.
+    a.set(Keys::goalText, QStringLiteral("from A"));
+    b.set(Keys::goalText, QStringLiteral("from B"));
+    const SettingsStore reread(temp.path());
+    EXPECT_TRUE(reread.get(Keys::amountHidden));
+    EXPECT_EQ(reread.extra(QStringLiteral("MainPanel/frame")).toRect(), QRect(5, 6, 320, 132));
+    EXPECT_EQ(reread.get(Keys::startedAt), 0.0);
+    EXPECT_EQ(reread.get(Keys::digitColor), DigitColor::cyan);
+    EXPECT_EQ(reread.get(Keys::goalText), "from B");
+    EXPECT_EQ(reread.get(Keys::salary), "5000");
+}
+
+TEST(SettingsStore, hearsAnotherWritersChangeWithoutWritingItself) {
+    TempSettings temp;
+    SettingsStore a(temp.path());
+    a.set(Keys::salary, QStringLiteral("5000")); // the folder now exists
+    SettingsStore b(temp.path());
+    QSignalSpy heardByB(&b, &SettingsStore::changed);
+    for (bool hidden : {true, false}) {
+        a.set(Keys::amountHidden, hidden); // each write replaces the file
+        ASSERT_TRUE(heardByB.wait(10'000)) << hidden;
+        EXPECT_EQ(heardByB.takeFirst(), QVariantList{QStringLiteral("amountHidden")});
+        EXPECT_EQ(b.get(Keys::amountHidden), hidden);
+    }
+    // Edited in place by hand, keeping the inode.
+    QFile file(temp.path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("goalText=by hand\n");
+    file.close();
+    ASSERT_TRUE(heardByB.wait(10'000));
+    EXPECT_EQ(b.get(Keys::goalText), "by hand");
+}
+
+namespace {
+
+// A disk on which keeping a copy fails.
+class NoCopiesDisk : public AtomicFile::Disk {
+public:
+    QString copy(const QString &, const QString &) override {
+        ++tries;
+        return QStringLiteral("No space left on device");
+    }
+    int tries = 0;
+};
+
+} // namespace
+
+TEST(SettingsStore, aCopyThatCannotBeKeptHoldsTheWriteBackOnlyOnce) {
+    TempSettings temp;
+    temp.writeFile("[General]\nsalary=5000\nforeign=yes\n");
+    NoCopiesDisk disk;
+    SettingsStore store(temp.path(), &disk);
+    store.set(Keys::goalText, QStringLiteral("bike"));
+    EXPECT_TRUE(store.saveProblem().startsWith("cannot keep a copy of the old file"))
+        << store.saveProblem().toStdString();
+    EXPECT_TRUE(store.saveProblem().endsWith("No space left on device"));
+    EXPECT_TRUE(temp.readFile().contains("foreign")) << "held back once";
+    EXPECT_TRUE(store.save()) << "the retry writes";
+    EXPECT_EQ(store.saveProblem(), "");
+    EXPECT_EQ(disk.tries, 2);
+    EXPECT_EQ(SettingsStore(temp.path()).get(Keys::goalText), "bike");
+}
+
+TEST(SettingsStore, copiesWithOddNumbersNeverStopSaving) {
+    for (const char *odd : {"2147483647", "9223372036854775807", "99999999999999999999999"}) {
+        TempSettings temp;
+        temp.writeFile("[General]\nsalary=5000\nforeign=yes\n");
+        const QDir folder = QFileInfo(temp.path()).dir();
+        QFile(folder.filePath(QStringLiteral("Paytick.conf.bad.") + odd))
+            .open(QIODevice::WriteOnly);
+        SettingsStore store(temp.path());
+        store.set(Keys::goalText, QStringLiteral("bike"));
+        EXPECT_EQ(store.saveProblem(), "") << odd;
+        store.set(Keys::goalText, QStringLiteral("car"));
+        EXPECT_EQ(SettingsStore(temp.path()).get(Keys::goalText), "car");
+        QFile copy(folder.filePath(QStringLiteral("Paytick.conf.bad.1")));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << odd;
+        EXPECT_TRUE(copy.readAll().contains("foreign=yes"));
+    }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "Start at Login" in the panel's menu writes and removes the XDG autostart
-# entry, its check mark follows the file, and a failure is told.
+# entry, its check mark follows the file (an entry turned off is off), the
+# user's own entry is never deleted, and a failure is told.
 source "$(dirname "$0")/session.sh"
 start_x
 start_wm
@@ -36,6 +37,18 @@ await 'test -f "$entry"'
 rm "$entry"
 toggle_start_at_login
 check "the check mark follows the file" 'test -f "$entry"'
+rm "$entry"
+
+# The user's own entry, turned off in the desktop's settings: the menu shows
+# it off, so the next choice turns it on where it is; off again, it stays.
+printf '[Desktop Entry]\nType=Application\nName=Pay\nExec=%s --mine\nX-GNOME-Autostart-enabled=false\n' \
+    "$binary" >"$entry"
+toggle_start_at_login
+check "the user's turned-off entry shows off and is turned on in place" \
+    'grep -qx "X-GNOME-Autostart-enabled=true" "$entry" && grep -qx "Exec=$binary --mine" "$entry"'
+toggle_start_at_login
+check "turned off, the user's entry is kept, turned off" \
+    'grep -qx "Hidden=true" "$entry" && grep -qx "Exec=$binary --mine" "$entry"'
 rm "$entry"
 
 # A folder that cannot be made: a message, and nothing changes.

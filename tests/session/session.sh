@@ -161,10 +161,11 @@ write_settings() { # write_settings LINE...
     printf '%s\n' "$@" >>"$conf"
 }
 
-# The panel's frame on the screen: sets X, Y, WIDTH and HEIGHT.
-frame() {
+# The panel's frame on the screen: sets X, Y, WIDTH and HEIGHT; of another
+# panel's window when given one.
+frame() { # frame [WINDOW]
     X=0 Y=0 WIDTH=0 HEIGHT=0
-    window=$(app_window)
+    window=${1:-$(app_window)}
     eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
 }
 size() { frame && echo "${WIDTH}x$HEIGHT"; }
@@ -183,8 +184,8 @@ pixel() { # pixel X Y, relative to the panel
 desktop_color() { screen_pixel 0 0; }
 
 # Counts pixels of the digit colour (Green: 64, 255, 115) in a rectangle of the panel.
-green_pixels() { # x y width height, relative to the panel
-    frame
+green_pixels() { # x y width height [WINDOW], relative to the panel
+    frame "${5:-}"
     import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage "$work/shot.png"
     convert "$work/shot.png" -format %c histogram:info:- | grep -i '#40FF73' |
         awk '{ sum += $1 } END { print sum + 0 }'
