@@ -91,28 +91,33 @@ void FloatingPanel::present() {
         saved.isValid() ? placeOnScreen(QRect(saved.topLeft(), size())) : std::nullopt;
     const QScreen *primary = QGuiApplication::primaryScreen();
     if (restored) {
-        move(restored->topLeft());
+        place_ = restored->topLeft();
     } else if (primary != nullptr) {
         // Centred as first made, one base height high; a taller screen grows
         // it downwards from there, as it would from any place.
         QRect frame(QPoint(), QSize(width(), int(Theme::baseHeight)));
         frame.moveCenter(primary->availableGeometry().center());
-        move(frame.topLeft());
+        place_ = frame.topLeft();
     }
+    fitHeight(height());
     bringToFront();
 }
 
 void FloatingPanel::fitHeight(int height) {
-    QRect frame = geometry();
-    if (frame.height() == height)
-        return;
-    // The top edge stays, unless the bottom would leave the screen's free area.
+    QRect frame(place_, QSize(width(), height));
+    // The top edge is the user's, unless the bottom would leave the screen's
+    // free area.
     if (const QScreen *screen = this->screen()) {
         const QRect free = screen->availableGeometry();
-        if (frame.top() + height > free.bottom() + 1)
+        if (frame.bottom() > free.bottom())
             frame.moveTop(std::max(free.top(), free.bottom() + 1 - height));
     }
-    frame.setHeight(height);
+    if (frame != geometry())
+        placeAt(frame);
+}
+
+void FloatingPanel::placeAt(const QRect &frame) {
+    placedAt_ = frame.topLeft();
     setGeometry(frame);
 }
 
@@ -149,19 +154,20 @@ void FloatingPanel::updateShape() {
 }
 
 void FloatingPanel::moveEvent(QMoveEvent *) {
-    if (isVisible())
-        saveTimer_.start();
+    // Only a place the user chose is theirs to keep.
+    if (!isVisible() || pos() == placedAt_)
+        return;
+    place_ = placedAt_ = pos();
+    saveTimer_.start();
 }
 
 void FloatingPanel::resizeEvent(QResizeEvent *) {
     if (!compositor_.isActive())
         updateShape();
-    if (isVisible())
-        saveTimer_.start();
 }
 
 void FloatingPanel::saveFrame() {
-    store_.setExtra(frameKey, geometry());
+    store_.setExtra(frameKey, QRect(place_, size()));
 }
 
 void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {

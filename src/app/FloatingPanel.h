@@ -22,8 +22,9 @@ public:
     // the panel with keyboard focus.
     void present();
     void bringToFront();
-    // Gives the panel `height`, keeping its top edge, and moving it up only
-    // as far as needed to keep its bottom on the screen's free area.
+    // Gives the panel `height`, at the top edge of the user's own place,
+    // moved up only as far as needed to keep its bottom on the screen's free
+    // area: a panel moved up for a tall screen goes back down with it.
     void fitHeight(int height);
     // Shows the amount as dashes, or again as digits.
     void toggleAmountHidden();
@@ -41,11 +42,16 @@ protected:
 private:
     void saveFrame();
     void updateShape();
+    void placeAt(const QRect &frame);
 
     SettingsStore &store_;
     WindowServices services_;
     ContentView *content_;
     QTimer saveTimer_;
+    // Where the user put the panel (a drag, or the place it was restored
+    // to), and where the panel last put itself; only the first is stored.
+    QPoint place_;
+    QPoint placedAt_;
     CompositorWatch compositor_;
     AutostartEntry autostart_;
 };

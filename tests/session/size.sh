@@ -74,4 +74,8 @@ click 298 26
 await 'test "$(size)" != 320x132'
 check "the grown panel ends on the screen" 'frame && test $((Y + HEIGHT)) -le 800'
 check "the grown panel is still 320 wide" 'test "$WIDTH" = 320'
+xdotool key Escape
+check "closed, it goes back to the user's place" 'test "$(position)" = 600,600'
+sleep 0.5 # past the time a drag's place takes to be written
+check "which is the place stored" 'grep -q "^frame=@Rect(600 600 " "$conf"'
 finish
