@@ -27,6 +27,13 @@ std::u32string normalisedCodePoints(const QString &text) {
         .toStdU32String();
 }
 
+// Case and accents aside: "Réal" and "real" are one text.
+QString folded(const QString &text) {
+    QString decomposed = text.normalized(QString::NormalizationForm_D);
+    decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return decomposed.toCaseFolded();
+}
+
 QString walkLocalesForSymbol(const QString &code) {
     ++walks;
     QStringList symbols;
@@ -77,6 +84,24 @@ QString label(const QString &code, CurrencyStyle style) {
     if (code.isEmpty())
         return QString();
     return style == CurrencyStyle::code ? code : symbol(code);
+}
+
+std::optional<std::size_t> find(const QString &typed) {
+    const QString query = folded(typed.trimmed());
+    if (query.isEmpty())
+        return std::nullopt;
+    const std::vector<Entry> &entries = all();
+    const auto first = [&](auto matches) -> std::optional<std::size_t> {
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (matches(entries[i]))
+                return i;
+        return std::nullopt;
+    };
+    if (auto code = first([&](const Entry &e) { return folded(e.code) == query; }))
+        return code;
+    if (auto prefix = first([&](const Entry &e) { return folded(e.code).startsWith(query); }))
+        return prefix;
+    return first([&](const Entry &e) { return folded(e.name).contains(query); });
 }
 
 QString shortestSymbol(const QStringList &symbols) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The currency catalogue and labels. A currency is its ISO 4217 code text.
@@ -27,6 +28,11 @@ const std::vector<Entry> &all();
 QString symbol(const QString &code);
 
 QString label(const QString &code, CurrencyStyle style);
+
+// Where in all() a typed search points: the currency whose code is typed,
+// else the first whose code starts with it, else the first whose name holds
+// it anywhere; case and accents aside. No value when none matches.
+std::optional<std::size_t> find(const QString &typed);
 
 // The shortest text in user-perceived characters; among equals, the first in
 // code point order of the NFC forms. Independent of the order of `symbols`.
