@@ -3,6 +3,7 @@
 #include "LocaleServices.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
+#include "TimeField.h"
 #include "ToggleSwitch.h"
 
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ QToolButton:focus { border-color: palette(highlight); }
 )";
 
 QTimeEdit *timeEdit(const QString &name, QWidget *parent) {
-    auto *edit = new QTimeEdit(parent);
+    auto *edit = new TimeField(parent);
     edit->setDisplayFormat(LocaleServices::minutesTimeFormat());
     edit->setFont(TextStyle::caption());
     edit->setAccessibleName(name);

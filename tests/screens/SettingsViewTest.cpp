@@ -330,3 +330,28 @@ TEST_F(Settings, refusesEqualFromAndToWithANoteAndKeepsWhatWasStored) {
     hours->breakFromEdit()->setTime(QTime(2, 0));
     EXPECT_EQ(store.get(Keys::breakFrom), QTime(2, 0));
 }
+
+TEST_F(Settings, timeFieldsTakeTypingWhereTheUserClicked) {
+    store.set(Keys::workingHours, true);
+    QApplication::processEvents();
+    WorkingHoursRows *hours = view->workingHours();
+    const struct {
+        QTimeEdit *edit;
+        double at; // across the field: hours on the left, minutes on the right
+        const char *typed;
+        const Key<QTime> &key;
+        QTime stored;
+    } rows[] = {
+        {hours->toEdit(), 0.3, "06", Keys::workTo, QTime(6, 0)},
+        {hours->toEdit(), 0.7, "45", Keys::workTo, QTime(6, 45)},
+        {hours->fromEdit(), 0.3, "0830", Keys::workFrom, QTime(8, 30)},
+    };
+    for (const auto &row : rows) {
+        QTimeEdit *edit = row.edit;
+        edit->setDisplayFormat(QStringLiteral("HH:mm")); // as a 24-hour locale writes it
+        const QPoint spot(int(edit->width() * row.at), edit->height() / 2);
+        QTest::mouseClick(edit->findChild<QLineEdit *>(), Qt::LeftButton, {}, spot);
+        QTest::keyClicks(edit, QString::fromLatin1(row.typed));
+        EXPECT_EQ(store.get(row.key), row.stored) << row.typed;
+    }
+}
