@@ -106,11 +106,12 @@ void FloatingPanel::present() {
 void FloatingPanel::fitHeight(int height) {
     QRect frame(place_, QSize(width(), height));
     // The top edge is the user's, unless the bottom would leave the screen's
-    // free area.
+    // free area; no taller than that area (the settings then scroll).
     if (const QScreen *screen = this->screen()) {
         const QRect free = screen->availableGeometry();
+        frame.setHeight(std::min(height, free.height()));
         if (frame.bottom() > free.bottom())
-            frame.moveTop(std::max(free.top(), free.bottom() + 1 - height));
+            frame.moveTop(std::max(free.top(), free.bottom() + 1 - frame.height()));
     }
     if (frame != geometry())
         placeAt(frame);
@@ -155,10 +156,11 @@ void FloatingPanel::updateShape() {
 
 void FloatingPanel::moveEvent(QMoveEvent *) {
     // Only a place the user chose is theirs to keep.
-    if (!isVisible() || pos() == placedAt_)
+    if (pos() == placedAt_)
         return;
     place_ = placedAt_ = pos();
-    saveTimer_.start();
+    if (isVisible())
+        saveTimer_.start();
 }
 
 void FloatingPanel::resizeEvent(QResizeEvent *) {

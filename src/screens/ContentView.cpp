@@ -14,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -71,9 +72,20 @@ void ContentView::openSettings() {
     settings_ = new SettingsView(
         store_, [this] { closeSettings(); },
         [this](QWidget *parent) { return services().askForImage(parent); }, this);
-    settings_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    layout()->addWidget(settings_);
-    layout()->setAlignment(settings_, Qt::AlignTop);
+    // Taller than the screen, the panel takes what there is and the rows
+    // scroll, by the wheel and as Tab brings the focused one into view. No
+    // bar: it would take width the rows are laid out to have.
+    settingsScroll_ = new QScrollArea(this);
+    settingsScroll_->setFrameShape(QFrame::NoFrame);
+    settingsScroll_->setFocusPolicy(Qt::NoFocus); // its rows take the keys
+    settingsScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsScroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsScroll_->setWidgetResizable(true);
+    settingsScroll_->viewport()->setAutoFillBackground(false);
+    // The panel's width, whatever the rows would like: as without scrolling.
+    settings_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    settingsScroll_->setWidget(settings_);
+    layout()->addWidget(settingsScroll_);
     settingsHeight_ = settings_->naturalHeight();
     connect(settings_, &SettingsView::naturalHeightChanged, this, [this](int height) {
         settingsHeight_ = height;
@@ -87,8 +99,9 @@ void ContentView::closeSettings() {
         return;
     showingSettings_ = false;
     settingsHeight_ = 0;
-    settings_->hide();
-    settings_->deleteLater();
+    settingsScroll_->hide();
+    settingsScroll_->deleteLater();
+    settingsScroll_ = nullptr;
     settings_ = nullptr;
     refresh();
 }
@@ -106,8 +119,8 @@ void ContentView::refresh() {
     }
     setup_->setVisible(screen_ == Screen::setup);
     counter_->setVisible(screen_ == Screen::counter);
-    if (settings_ != nullptr)
-        settings_->setVisible(screen_ == Screen::settings);
+    if (settingsScroll_ != nullptr)
+        settingsScroll_->setVisible(screen_ == Screen::settings);
     if (screen_ != previous)
         focusScreen();
     updateWantedHeight(choice.goal.has_value());

@@ -5,6 +5,7 @@
 #include "WindowDragArea.h"
 
 class CounterView;
+class QScrollArea;
 class SaveProblemMark;
 class SettingsStore;
 class SettingsView;
@@ -59,5 +60,6 @@ private:
     SetupView *setup_;
     CounterView *counter_;
     SettingsView *settings_ = nullptr;
+    QScrollArea *settingsScroll_ = nullptr;
     SaveProblemMark *saveProblem_;
 };
