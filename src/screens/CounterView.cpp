@@ -116,6 +116,7 @@ void CounterView::setInputs(const Inputs &inputs) {
         goalRow_->setColor(inputs.color);
     }
     tick();
+    nameTheDisplay(); // after the tick, which shows the amount it names
 }
 
 void CounterView::tick() {
@@ -179,6 +180,9 @@ void CounterView::present(const Look &look) {
 }
 
 void CounterView::showPause(bool paused, std::optional<double> resumesAt, double now) {
+    // Counting, there is nothing to say, and nothing to work out on each tick.
+    if (!paused && pause_->text().isEmpty())
+        return;
     QString text;
     if (paused && resumesAt) {
         const QLocale locale;
@@ -190,16 +194,20 @@ void CounterView::showPause(bool paused, std::optional<double> resumesAt, double
     } else if (paused) {
         text = tr("Paused");
     }
-    // Screen readers hear the pause with the amount it stands at.
-    QString name = inputs_.amountHidden ? tr("Amount hidden") : QString();
-    if (!text.isEmpty())
-        name = (name.isEmpty() ? display_->prefix() + u' ' + display_->text() : name) +
-               QStringLiteral(", ") + text;
-    display_->setSpokenName(name);
     if (pause_->text() == text)
         return;
     pause_->setText(text);
     pause_->setVisible(!text.isEmpty());
+    nameTheDisplay();
+}
+
+void CounterView::nameTheDisplay() {
+    // Screen readers hear a pause with the amount it stands at.
+    QString name = inputs_.amountHidden ? tr("Amount hidden") : QString();
+    if (!pause_->text().isEmpty())
+        name = (name.isEmpty() ? display_->prefix() + u' ' + display_->text() : name) +
+               QStringLiteral(", ") + pause_->text();
+    display_->setSpokenName(name);
 }
 
 void CounterView::showElapsed(const QString &text) {

@@ -70,6 +70,8 @@ private:
     // Outside working hours: says that counting is paused and when it resumes
     // (no moment: none is coming); inside them, nothing.
     void showPause(bool paused, std::optional<double> resumesAt, double now);
+    // The display's spoken name: its own, or what hides or pauses it.
+    void nameTheDisplay();
 
     Clock clock_;
     Inputs inputs_;
