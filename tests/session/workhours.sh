@@ -40,10 +40,10 @@ check "the header says when counting resumes" 'has label "Resumes Mon 09:00"'
 check "and so does the display" 'has label "USD $stopped, Resumes Mon 09:00"'
 check "the panel keeps its size" 'test "$(size)" = 320x132'
 
-# Monday morning.
-faked "2026-12-14 08:59:58"
+# Monday morning, a few seconds before nine.
+faked "2026-12-14 08:59:54"
+check "on the day itself the sign gives only the time" 'has label "Resumes 09:00"'
 check "still at 1:00:00 before nine" 'test "$(elapsed)" = 1:00:00'
-check "on the day itself, only the time" 'has label "Resumes 09:00"'
-check "counting again after nine on Monday" 'test "$(elapsed)" = 1:00:02'
+check "counting again after nine on Monday" '[[ "$(elapsed)" =~ ^1:00:(0[1-9]|1[0-9])$ ]]'
 check "with no sign of a pause" '! has label "Resumes.*"'
 finish
