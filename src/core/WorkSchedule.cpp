@@ -2,11 +2,7 @@
 
 #include "Earnings.h"
 
-#include <QDateTime>
-#include <QTimeZone>
-
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -49,10 +45,8 @@ Minutes breakWithin(const WorkSchedule &schedule, Minutes shift) {
     return best;
 }
 
-double wallClock(QDate date, int minutes) {
-    const QDate day = date.addDays(minutes / minutesPerDay);
-    const int within = minutes % minutesPerDay;
-    return double(QDateTime(day, QTime(within / 60, within % 60)).toSecsSinceEpoch());
+double wallClock(const WallClock &clock, QDate date, int minutes) {
+    return clock.moment(date.addDays(minutes / minutesPerDay), minutes % minutesPerDay * 60);
 }
 
 } // namespace
@@ -72,22 +66,15 @@ double WorkSchedule::perWorkingSecond(double salary, PayPeriod period) const {
     return perPeriod > 0 ? salary / perPeriod : 0;
 }
 
-std::vector<WorkSchedule::Span> WorkSchedule::spansOn(QDate date) const {
-    if (!isValid() || !days.contains(date.dayOfWeek()))
+std::vector<WorkSchedule::Span> WorkSchedule::spansOn(QDate date, const WallClock &clock) const {
+    if (!isValid() || !days.contains(date.dayOfWeek()) ||
+        clock.midnight(date) == clock.midnight(date.addDays(1)))
         return {};
     const Minutes shift = shiftOf(*this);
     const Minutes pause = breakWithin(*this, shift);
     std::vector<Span> spans;
     for (const Minutes part : {Minutes{shift.begin, pause.begin}, Minutes{pause.end, shift.end}})
         if (part.end > part.begin)
-            spans.push_back({wallClock(date, part.begin), wallClock(date, part.end)});
+            spans.push_back({wallClock(clock, date, part.begin), wallClock(clock, date, part.end)});
     return spans;
-}
-
-double WorkSchedule::midnight(QDate date) {
-    return double(date.startOfDay().toSecsSinceEpoch());
-}
-
-QDate WorkSchedule::dateOf(double moment) {
-    return QDateTime::fromSecsSinceEpoch(qint64(std::floor(moment))).date();
 }

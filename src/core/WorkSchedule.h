@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PayPeriod.h"
+#include "WallClock.h"
 #include "WeekDays.h"
 
 #include <QDate>
@@ -34,11 +35,7 @@ struct WorkSchedule {
     double perWorkingSecond(double salary, PayPeriod period) const;
 
     // The working stretches of the shift that starts on `date` (none on a day
-    // off), in order; a night shift's end lies on the next day.
-    std::vector<Span> spansOn(QDate date) const;
-
-    // The local midnight that starts `date`, in seconds since 1970.
-    static double midnight(QDate date);
-    // The local date a moment falls on.
-    static QDate dateOf(double moment);
+    // off or a day the clock skips), in order; a night shift's end lies on the
+    // next day.
+    std::vector<Span> spansOn(QDate date, const WallClock &clock = WallClock()) const;
 };
