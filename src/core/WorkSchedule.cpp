@@ -3,6 +3,7 @@
 #include "Earnings.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -26,23 +27,23 @@ Minutes shiftOf(const WorkSchedule &schedule) {
     return {begin, end};
 }
 
-// The part of the break inside the shift: a break may lie on either side of
-// midnight in a night shift, so each placement is tried.
-Minutes breakWithin(const WorkSchedule &schedule, Minutes shift) {
-    if (!schedule.breakOn || schedule.breakFrom == schedule.breakTo)
-        return {shift.begin, shift.begin};
+// The break when it lies within the shift and leaves some of it (a night
+// shift's on either side of midnight); anything else is no break.
+std::optional<Minutes> breakWithin(const WorkSchedule &schedule, Minutes shift) {
     const int begin = minutesOf(schedule.breakFrom);
     int end = minutesOf(schedule.breakTo);
     if (end <= begin)
         end += minutesPerDay;
-    Minutes best{shift.begin, shift.begin};
-    for (int offset : {-minutesPerDay, 0, minutesPerDay}) {
-        const Minutes overlap{std::max(begin + offset, shift.begin),
-                              std::min(end + offset, shift.end)};
-        if (overlap.end - overlap.begin > best.end - best.begin)
-            best = overlap;
-    }
-    return best;
+    for (const int offset : {0, minutesPerDay})
+        if (begin + offset >= shift.begin && end + offset <= shift.end &&
+            end - begin < shift.end - shift.begin)
+            return Minutes{begin + offset, end + offset};
+    return std::nullopt;
+}
+
+Minutes pauseOf(const WorkSchedule &schedule, Minutes shift) {
+    const Minutes none{shift.begin, shift.begin};
+    return schedule.breakOn ? breakWithin(schedule, shift).value_or(none) : none;
 }
 
 double wallClock(const WallClock &clock, QDate date, int minutes) {
@@ -55,8 +56,12 @@ double WorkSchedule::secondsPerWeek() const {
     if (!isValid())
         return 0;
     const Minutes shift = shiftOf(*this);
-    const Minutes pause = breakWithin(*this, shift);
+    const Minutes pause = pauseOf(*this, shift);
     return days.count() * double((shift.end - shift.begin) - (pause.end - pause.begin)) * 60;
+}
+
+bool WorkSchedule::breakFits() const {
+    return isValid() && breakWithin(*this, shiftOf(*this)).has_value();
 }
 
 double WorkSchedule::perWorkingSecond(double salary, PayPeriod period) const {
@@ -71,7 +76,7 @@ std::vector<WorkSchedule::Span> WorkSchedule::spansOn(QDate date, const WallCloc
         clock.midnight(date) == clock.midnight(date.addDays(1)))
         return {};
     const Minutes shift = shiftOf(*this);
-    const Minutes pause = breakWithin(*this, shift);
+    const Minutes pause = pauseOf(*this, shift);
     std::vector<Span> spans;
     for (const Minutes part : {Minutes{shift.begin, pause.begin}, Minutes{pause.end, shift.end}})
         if (part.end > part.begin)

@@ -11,7 +11,7 @@
 
 // The hours a salary pays for: a shift on chosen days of the week, from one
 // wall-clock time to another (a "To" earlier than "From" ends the next day),
-// less an optional break. Times are the system time zone's wall clock.
+// less an optional break within it. Times are the system time zone's wall clock.
 struct WorkSchedule {
     // A stretch of working time, in seconds since 1970.
     struct Span {
@@ -28,6 +28,10 @@ struct WorkSchedule {
 
     // A shift needs a length: From and To equal is no schedule.
     bool isValid() const { return from.isValid() && to.isValid() && from != to; }
+
+    // The break's times lie within the shift and leave some of it; a break
+    // whose times do not counts as none.
+    bool breakFits() const;
 
     // Working seconds in a week as the wall clock counts them.
     double secondsPerWeek() const;

@@ -221,9 +221,22 @@ TEST(WorkSchedule, paysTheSalaryForTheWorkingSecondsOfItsPeriod) {
         // A night shift with its break after midnight.
         {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {2, 0}, {2, 30}), 5000,
          PayPeriod::monthly, 37.5, 0.008517758004410982},
-        // A break outside the shift takes nothing.
+        // A night shift's break on either side of midnight.
+        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {23, 0}, {23, 30}), 5000,
+         PayPeriod::monthly, 37.5, 0.008517758004410982},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {23, 30}, {0, 30}), 5000,
+         PayPeriod::monthly, 35, 0.009126169290440338},
+        // A break not within the shift, or leaving none of it, is no break.
         {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {18, 0}, {19, 0}), 60000,
          PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {14, 0}, {12, 0}), 60000,
+         PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {8, 0}, {10, 0}), 60000,
+         PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {9, 0}, {17, 0}), 60000,
+         PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {0, 30}, {8, 0}, true, {23, 30}, {1, 0}), 5000,
+         PayPeriod::monthly, 37.5, 0.008517758004410982},
         {schedule("", {9, 0}, {17, 0}), 5000, PayPeriod::monthly, 0, 0},
         {schedule("Mon", {9, 0}, {9, 0}), 5000, PayPeriod::monthly, 0, 0},
     };
