@@ -293,6 +293,11 @@ TEST_F(Utc, aRunningCountAgreesWithTheSumAcrossDaysAndAClockSetBack) {
         EXPECT_EQ(counted.secondsUntil(now), WorkingTime::secondsBetween(s, start, now))
             << QDateTime::fromSecsSinceEpoch(qint64(now)).toString().toStdString();
     EXPECT_EQ(counted.secondsUntil(start - 5), 0);
+    // Carried past its first midnight, a count started in the afternoon
+    // still leaves out that morning.
+    WorkingTime afternoon(schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), at(2026, 12, 7, 13));
+    EXPECT_EQ(afternoon.secondsUntil(at(2026, 12, 7, 14)), 1 * hour);
+    EXPECT_EQ(afternoon.secondsUntil(at(2026, 12, 8, 10)), 5 * hour);
 }
 
 TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
@@ -305,6 +310,12 @@ TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
     EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 12, 30)), at(2026, 12, 8, 13));
     EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 10)), at(2026, 12, 8, 10));
     EXPECT_EQ(WorkingTime(schedule("", {9, 0}, {17, 0}), 0).nextWorkingMoment(0), std::nullopt);
+    // In a night shift's break after midnight, on a second within a minute.
+    const WorkingTime nights(
+        schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {2, 0}, {2, 30}),
+        at(2026, 12, 7, 8));
+    EXPECT_FALSE(nights.isWorking(at(2026, 12, 8, 2, 10) + 30));
+    EXPECT_EQ(nights.nextWorkingMoment(at(2026, 12, 8, 2, 10) + 30), at(2026, 12, 8, 2, 30));
 }
 
 // The wall clock's hours on the days the clocks change (`spring` and `autumn`,
