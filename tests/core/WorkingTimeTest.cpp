@@ -66,18 +66,34 @@ using Tehran = InZone<"Asia/Tehran">;
 
 // The reference, sharing nothing with the code: real time walked in quarter
 // hours (every schedule time and clock change here falls on one), each
-// counted when the C library's wall clock reads inside a shift and outside
-// its break (a day never read has no shift). A clock set back reads as standing still until it
-// catches up, so a repeated reading counts at its first occurrence only.
+// counted when the C library's wall clock reads inside a shift and outside its
+// break (a day never read has no shift; a break not wholly within the shift's
+// hours, or taking all of them, is none). A clock set back reads as standing
+// still until it catches up, so a repeated reading counts at its first
+// occurrence only.
 class Walk {
 public:
     Walk(const WorkSchedule &s, double from)
         : s_(s)
         , t_(std::floor(from / step) * step - 86400)
         , done_(from) {
+        int breakLength = 0;
+        int shiftLength = 0;
+        bool inside = true;
+        for (int minute = 0; minute < 24 * 60; ++minute) {
+            const bool working = within(minute, s.from, s.to);
+            shiftLength += working;
+            if (within(minute, s.breakFrom, s.breakTo)) {
+                ++breakLength;
+                inside = inside && working;
+            }
+        }
+        pause_ = s.breakOn && inside && breakLength < shiftLength;
         for (; t_ + step <= from; t_ += step)
             read();
     }
+    // Whether the moment the walk last reached is working time.
+    bool working() const { return working_; }
     // Working seconds from where the walk stands on to `to`.
     double to(double to) {
         double total = 0;
@@ -94,6 +110,13 @@ public:
 private:
     static constexpr double step = 900;
 
+    static int minutes(QTime time) { return time.hour() * 60 + time.minute(); }
+    // Whether a minute of the day lies in hours that may run past midnight.
+    static bool within(int minute, QTime from, QTime to) {
+        return minutes(to) > minutes(from) ? minute >= minutes(from) && minute < minutes(to)
+                                           : minute >= minutes(from) || minute < minutes(to);
+    }
+
     bool read() {
         const std::time_t t = std::time_t(t_);
         std::tm local{};
@@ -109,16 +132,12 @@ private:
         // A day the clock skipped was never read, and has no shift.
         const bool yesterday =
             dayBefore_ == day - 1 && s_.days.contains(weekDay == 1 ? 7 : weekDay - 1);
-        const auto minutes = [](QTime time) { return time.hour() * 60 + time.minute(); };
         const int from = minutes(s_.from), to = minutes(s_.to);
         const bool shift =
             to > from ? s_.days.contains(weekDay) && minute >= from && minute < to
                       : (s_.days.contains(weekDay) && minute >= from) || (yesterday && minute < to);
-        const int breakFrom = minutes(s_.breakFrom), breakTo = minutes(s_.breakTo);
-        const bool pause =
-            s_.breakOn && (breakTo > breakFrom ? minute >= breakFrom && minute < breakTo
-                                               : minute >= breakFrom || minute < breakTo);
-        return shift && !pause;
+        working_ = shift && !(pause_ && within(minute, s_.breakFrom, s_.breakTo));
+        return working_;
     }
 
     const WorkSchedule &s_;
@@ -127,9 +146,12 @@ private:
     std::int64_t wall_ = INT64_MIN;
     std::int64_t day_ = 0;
     std::int64_t dayBefore_ = 0;
+    bool pause_;
+    bool working_ = false;
 };
 
-// A schedule on quarter hours, with a break inside its shift half the time.
+// A schedule on quarter hours, with a break inside its shift half the time,
+// and sometimes one anywhere.
 WorkSchedule randomSchedule(std::mt19937 &random) {
     const auto quarters = [&](int below) { return int(random() % unsigned(below)); };
     WorkSchedule s;
@@ -144,6 +166,10 @@ WorkSchedule randomSchedule(std::mt19937 &random) {
     const int breakLength = std::min(1 + quarters(length - breakFrom), length - 1);
     s.breakFrom = time(from + breakFrom);
     s.breakTo = time(from + breakFrom + std::max(1, breakLength));
+    if (random() % 4 == 0) {
+        s.breakFrom = time(quarters(96));
+        s.breakTo = time(quarters(96));
+    }
     return s;
 }
 
@@ -189,6 +215,10 @@ void expectAgreesWithTheWalk() {
             walked += walk.to(now);
             ASSERT_EQ(WorkingTime::secondsBetween(c.s, c.from, now), walked) << what;
             ASSERT_EQ(counted.secondsUntil(now), walked) << what;
+            ASSERT_EQ(counted.isWorking(now), walk.working()) << what;
+            if (walk.working()) {
+                ASSERT_EQ(counted.nextWorkingMoment(now), now) << what;
+            }
         }
     }
 }
