@@ -403,3 +403,18 @@ TEST_F(SaoPaulo, agreesWithTheWalk) {
 TEST_F(Tehran, agreesWithTheWalk) {
     expectAgreesWithTheWalk();
 }
+
+TEST_F(Berlin, readsATimeTheClockRepeatsOrSkipsOneWayWhateverWasConvertedBefore) {
+    // 02:00 on 2026-10-25 comes twice: first at 00:00 UTC. 02:30 on
+    // 2026-03-29 never comes: the clock jumps over it at 01:00 UTC.
+    for (const QTime before : {QTime(1, 30), QTime(3, 30), QTime(12, 0)}) {
+        QDateTime(QDate(2026, 10, 25), before).toSecsSinceEpoch(); // summer, then winter time
+        EXPECT_EQ(schedule(everyDay, {2, 0}, {4, 0}).spansOn(QDate(2026, 10, 25)).at(0).begin,
+                  1792886400)
+            << before.toString().toStdString();
+        QDateTime(QDate(2026, 3, 29), before).toSecsSinceEpoch();
+        EXPECT_EQ(schedule(everyDay, {2, 30}, {4, 0}).spansOn(QDate(2026, 3, 29)).at(0).begin,
+                  1774746000)
+            << before.toString().toStdString();
+    }
+}
