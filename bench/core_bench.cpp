@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QString>
+#include <QTimeZone>
 
 namespace {
 
@@ -59,6 +60,26 @@ void workingTimePerTick(benchmark::State &state) {
         benchmark::DoNotOptimize(counted.secondsUntil(now += 0.05));
 }
 BENCHMARK(workingTimePerTick);
+
+// The same on the day before one the clock skipped (Pacific/Apia, 2011-12-29),
+// whatever the zone the bench runs in.
+void workingTimePerTickBeforeASkippedDay(benchmark::State &state) {
+    const bool zoneSet = qEnvironmentVariableIsSet("TZ");
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Pacific/Apia");
+    if (QTimeZone::systemTimeZoneId() != "Pacific/Apia")
+        state.SkipWithError("the zone cannot be set");
+    double now = 1'325'196'000.0; // 12:00 there
+    WorkingTime counted(nightShifts(), now - tenYears);
+    counted.secondsUntil(now);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(counted.secondsUntil(now += 0.05));
+    if (zoneSet)
+        qputenv("TZ", zone);
+    else
+        qunsetenv("TZ");
+}
+BENCHMARK(workingTimePerTickBeforeASkippedDay);
 
 // Summing ten years once, at start-up or after the clock is set back.
 void workingTimeTenYears(benchmark::State &state) {

@@ -2,11 +2,8 @@
 
 #include "Earnings.h"
 
-#include <QDateTime>
-#include <QTimeZone>
-
 #include <algorithm>
-#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -30,29 +27,27 @@ Minutes shiftOf(const WorkSchedule &schedule) {
     return {begin, end};
 }
 
-// The part of the break inside the shift: a break may lie on either side of
-// midnight in a night shift, so each placement is tried.
-Minutes breakWithin(const WorkSchedule &schedule, Minutes shift) {
-    if (!schedule.breakOn || schedule.breakFrom == schedule.breakTo)
-        return {shift.begin, shift.begin};
+// The break when it lies within the shift and leaves some of it (a night
+// shift's on either side of midnight); anything else is no break.
+std::optional<Minutes> breakWithin(const WorkSchedule &schedule, Minutes shift) {
     const int begin = minutesOf(schedule.breakFrom);
     int end = minutesOf(schedule.breakTo);
     if (end <= begin)
         end += minutesPerDay;
-    Minutes best{shift.begin, shift.begin};
-    for (int offset : {-minutesPerDay, 0, minutesPerDay}) {
-        const Minutes overlap{std::max(begin + offset, shift.begin),
-                              std::min(end + offset, shift.end)};
-        if (overlap.end - overlap.begin > best.end - best.begin)
-            best = overlap;
-    }
-    return best;
+    for (const int offset : {0, minutesPerDay})
+        if (begin + offset >= shift.begin && end + offset <= shift.end &&
+            end - begin < shift.end - shift.begin)
+            return Minutes{begin + offset, end + offset};
+    return std::nullopt;
 }
 
-double wallClock(QDate date, int minutes) {
-    const QDate day = date.addDays(minutes / minutesPerDay);
-    const int within = minutes % minutesPerDay;
-    return double(QDateTime(day, QTime(within / 60, within % 60)).toSecsSinceEpoch());
+Minutes pauseOf(const WorkSchedule &schedule, Minutes shift) {
+    const Minutes none{shift.begin, shift.begin};
+    return schedule.breakOn ? breakWithin(schedule, shift).value_or(none) : none;
+}
+
+double wallClock(const WallClock &clock, QDate date, int minutes) {
+    return clock.moment(date.addDays(minutes / minutesPerDay), minutes % minutesPerDay * 60);
 }
 
 } // namespace
@@ -61,8 +56,12 @@ double WorkSchedule::secondsPerWeek() const {
     if (!isValid())
         return 0;
     const Minutes shift = shiftOf(*this);
-    const Minutes pause = breakWithin(*this, shift);
+    const Minutes pause = pauseOf(*this, shift);
     return days.count() * double((shift.end - shift.begin) - (pause.end - pause.begin)) * 60;
+}
+
+bool WorkSchedule::breakFits() const {
+    return isValid() && breakWithin(*this, shiftOf(*this)).has_value();
 }
 
 double WorkSchedule::perWorkingSecond(double salary, PayPeriod period) const {
@@ -72,22 +71,15 @@ double WorkSchedule::perWorkingSecond(double salary, PayPeriod period) const {
     return perPeriod > 0 ? salary / perPeriod : 0;
 }
 
-std::vector<WorkSchedule::Span> WorkSchedule::spansOn(QDate date) const {
-    if (!isValid() || !days.contains(date.dayOfWeek()))
+std::vector<WorkSchedule::Span> WorkSchedule::spansOn(QDate date, const WallClock &clock) const {
+    if (!isValid() || !days.contains(date.dayOfWeek()) ||
+        clock.midnight(date) == clock.midnight(date.addDays(1)))
         return {};
     const Minutes shift = shiftOf(*this);
-    const Minutes pause = breakWithin(*this, shift);
+    const Minutes pause = pauseOf(*this, shift);
     std::vector<Span> spans;
     for (const Minutes part : {Minutes{shift.begin, pause.begin}, Minutes{pause.end, shift.end}})
         if (part.end > part.begin)
-            spans.push_back({wallClock(date, part.begin), wallClock(date, part.end)});
+            spans.push_back({wallClock(clock, date, part.begin), wallClock(clock, date, part.end)});
     return spans;
-}
-
-double WorkSchedule::midnight(QDate date) {
-    return double(date.startOfDay().toSecsSinceEpoch());
-}
-
-QDate WorkSchedule::dateOf(double moment) {
-    return QDateTime::fromSecsSinceEpoch(qint64(std::floor(moment))).date();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PayPeriod.h"
+#include "WallClock.h"
 #include "WeekDays.h"
 
 #include <QDate>
@@ -10,7 +11,7 @@
 
 // The hours a salary pays for: a shift on chosen days of the week, from one
 // wall-clock time to another (a "To" earlier than "From" ends the next day),
-// less an optional break. Times are the system time zone's wall clock.
+// less an optional break within it. Times are the system time zone's wall clock.
 struct WorkSchedule {
     // A stretch of working time, in seconds since 1970.
     struct Span {
@@ -28,17 +29,17 @@ struct WorkSchedule {
     // A shift needs a length: From and To equal is no schedule.
     bool isValid() const { return from.isValid() && to.isValid() && from != to; }
 
+    // The break's times lie within the shift and leave some of it; a break
+    // whose times do not counts as none.
+    bool breakFits() const;
+
     // Working seconds in a week as the wall clock counts them.
     double secondsPerWeek() const;
     // The salary for each working second; 0 when the schedule has no working time.
     double perWorkingSecond(double salary, PayPeriod period) const;
 
     // The working stretches of the shift that starts on `date` (none on a day
-    // off), in order; a night shift's end lies on the next day.
-    std::vector<Span> spansOn(QDate date) const;
-
-    // The local midnight that starts `date`, in seconds since 1970.
-    static double midnight(QDate date);
-    // The local date a moment falls on.
-    static QDate dateOf(double moment);
+    // off or a day the clock skips), in order; a night shift's end lies on the
+    // next day.
+    std::vector<Span> spansOn(QDate date, const WallClock &clock = WallClock()) const;
 };

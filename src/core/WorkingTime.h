@@ -23,10 +23,13 @@ public:
     static double secondsBetween(const WorkSchedule &schedule, double from, double to);
 
 private:
+    static double sum(const WorkSchedule &schedule, const WallClock &clock, double from, double to);
     void settleOnDayOf(double now);
     std::vector<WorkSchedule::Span> spansAround(QDate date) const;
 
     WorkSchedule schedule_;
+    // The zone when counting began: asking the system for it costs more than a tick.
+    WallClock clock_;
     double start_;
     // Today's local midnight, the next one, the working seconds up to today's
     // midnight, and the stretches that may reach into today.

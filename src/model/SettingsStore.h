@@ -9,7 +9,9 @@
 #include <QSet>
 #include <QString>
 #include <QTimer>
+
 #include <QVariantMap>
+#include <chrono>
 
 #include <optional>
 #include <type_traits>
@@ -42,6 +44,9 @@ public:
 
     // Why the last write did not reach the disk; empty when it did.
     QString saveProblem() const { return saveProblem_; }
+    // How long a write that failed waits to be tried again: ten seconds.
+    std::chrono::milliseconds retryInterval() const { return retry_.intervalAsDuration(); }
+    void setRetryInterval(std::chrono::milliseconds interval) { retry_.setInterval(interval); }
     // Writes the file now; true when it is on disk. For quitting and retrying.
     bool save();
     // The keys changed here that are not on disk yet, sorted.

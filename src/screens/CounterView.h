@@ -44,6 +44,8 @@ public:
     bool isTicking() const { return timer_.isActive(); }
     // The schedule moment the timer is armed for.
     double nextWake() const { return nextWake_; }
+    // How long the timer is armed to sleep, in milliseconds.
+    int armedMilliseconds() const { return timer_.interval(); }
     SevenSegmentDisplay *display() const { return display_; }
     GoalRow *goalRow() const { return goalRow_; }
 

@@ -5,6 +5,7 @@
 #include "TextStyle.h"
 #include "TimeField.h"
 #include "ToggleSwitch.h"
+#include "WorkSchedule.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,7 +71,8 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
     , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), screen))
     , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), screen))
     , breakFrom_(timeEdit(QStringLiteral("Break from"), screen))
-    , breakTo_(timeEdit(QStringLiteral("Break to"), screen)) {
+    , breakTo_(timeEdit(QStringLiteral("Break to"), screen))
+    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), screen)) {
     column->addWidget(SettingsRows::divider(screen));
     column->addLayout(
         SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, screen));
@@ -104,7 +106,7 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
 
     rows_ = {SettingsRows::labelled(QStringLiteral("Days"), days),
              SettingsRows::labelled(QStringLiteral("Hours"), span(from_, to_, screen)), hoursNote_,
-             SettingsRows::labelled(QStringLiteral("Break"), breakLine)};
+             SettingsRows::labelled(QStringLiteral("Break"), breakLine), breakNote_};
     for (QWidget *row : rows_)
         column->addWidget(row);
 
@@ -117,8 +119,8 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
     };
     connect(hoursSwitch_, &ToggleSwitch::toggled, this, writes(Keys::workingHours));
     connect(breakSwitch_, &ToggleSwitch::toggled, this, writes(Keys::breakEnabled));
-    connect(breakFrom_, &QTimeEdit::timeChanged, this, writes(Keys::breakFrom));
-    connect(breakTo_, &QTimeEdit::timeChanged, this, writes(Keys::breakTo));
+    for (QTimeEdit *edit : {breakFrom_, breakTo_})
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeBreak);
     for (QTimeEdit *edit : {from_, to_})
         connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeHours);
 }
@@ -138,6 +140,33 @@ void WorkingHoursRows::storeHours() {
     store_.set(Keys::workTo, to);
 }
 
+bool WorkingHoursRows::breakFits() const {
+    WorkSchedule schedule;
+    schedule.from = store_.get(Keys::workFrom);
+    schedule.to = store_.get(Keys::workTo);
+    schedule.breakFrom = breakFrom_->time();
+    schedule.breakTo = breakTo_->time();
+    return schedule.breakFits();
+}
+
+void WorkingHoursRows::storeBreak() {
+    if (following_)
+        return;
+    // A break outside the hours would count as none: the stored one stays in
+    // force, and the times stay as typed until they fit.
+    const QTime from = breakFrom_->time();
+    const QTime to = breakTo_->time();
+    breakRefused_ = !breakFits();
+    breakNote_->setVisible(breakRefused_ && store_.get(Keys::breakEnabled));
+    if (breakRefused_)
+        return;
+    // Stored one at a time, the pair passes through a break that may not fit.
+    storingBreak_ = true;
+    store_.set(Keys::breakFrom, from);
+    store_.set(Keys::breakTo, to);
+    storingBreak_ = false;
+}
+
 void WorkingHoursRows::followStore() {
     following_ = true;
     const bool on = store_.get(Keys::workingHours);
@@ -152,10 +181,21 @@ void WorkingHoursRows::followStore() {
     }
     const bool breakOn = store_.get(Keys::breakEnabled);
     breakSwitch_->setChecked(breakOn);
-    breakFrom_->setTime(store_.get(Keys::breakFrom));
-    breakTo_->setTime(store_.get(Keys::breakTo));
+    const bool breakWasRefused = breakRefused_;
+    if (!storingBreak_) {
+        if (!breakRefused_) {
+            breakFrom_->setTime(store_.get(Keys::breakFrom));
+            breakTo_->setTime(store_.get(Keys::breakTo));
+        }
+        // Hours moved off the break leave it out of force; moved back, they
+        // let the break on screen in.
+        breakRefused_ = !breakFits();
+    }
     breakTimes_->setEnabled(breakOn);
     for (QWidget *row : rows_)
-        row->setVisible(on && (row != hoursNote_ || refused_));
+        row->setVisible(on && (row != hoursNote_ || refused_) &&
+                        (row != breakNote_ || (breakOn && breakRefused_)));
     following_ = false;
+    if (breakWasRefused && !breakRefused_)
+        storeBreak();
 }

@@ -33,9 +33,13 @@ public:
     ToggleSwitch *breakSwitch() const { return breakSwitch_; }
     QTimeEdit *breakFromEdit() const { return breakFrom_; }
     QTimeEdit *breakToEdit() const { return breakTo_; }
+    QLabel *breakNote() const { return breakNote_; }
 
 private:
     void storeHours();
+    void storeBreak();
+    // Whether the break as typed lies within the stored hours.
+    bool breakFits() const;
 
     SettingsStore &store_;
     ToggleSwitch *hoursSwitch_;
@@ -47,8 +51,11 @@ private:
     ToggleSwitch *breakSwitch_;
     QTimeEdit *breakFrom_;
     QTimeEdit *breakTo_;
+    QLabel *breakNote_;
     QList<QWidget *> rows_;
     QWidget *breakTimes_;
     bool following_ = false;
-    bool refused_ = false; // From and To as typed are equal, so not stored
+    bool refused_ = false;      // From and To as typed are equal, so not stored
+    bool breakRefused_ = false; // the break as typed is not within the hours
+    bool storingBreak_ = false;
 };

@@ -30,6 +30,24 @@ TEST(Earnings, earnedIsRateTimesClampedElapsedTime) {
     EXPECT_EQ(Earnings::elapsed(1010, 1000), 0.0);
 }
 
+TEST(Earnings, countsASalaryUpToTenBillionAYear) {
+    struct Row {
+        const char *typed;
+        PayPeriod period;
+        bool counted;
+    };
+    const Row rows[] = {
+        {"10000000000", PayPeriod::yearly, true},
+        {"10000000001", PayPeriod::yearly, false},
+        {"833333333", PayPeriod::monthly, true},
+        {"833333334", PayPeriod::monthly, false},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(Earnings::countableSalary(QString::fromLatin1(row.typed), row.period).has_value(),
+                  row.counted)
+            << row.typed;
+}
+
 TEST(Earnings, formatElapsedWritesHoursMinutesSeconds) {
     struct Row {
         double seconds;
@@ -39,6 +57,7 @@ TEST(Earnings, formatElapsedWritesHoursMinutesSeconds) {
     const Row rows[] = {
         {0, "0:00:00"},
         {0.99, "0:00:00"},
+        {1, "0:00:01"},
         {59.9, "0:00:59"},
         {61, "0:01:01"},
         {3599, "0:59:59"},

@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <random>
 
 namespace {
 
@@ -34,7 +37,7 @@ constexpr double hour = 3600;
 // The sum day by day, as a check on the week-at-a-time sum.
 double dayByDay(const WorkSchedule &s, double from, double to) {
     double total = 0;
-    for (QDate day = WorkSchedule::dateOf(from).addDays(-1); day <= WorkSchedule::dateOf(to);
+    for (QDate day = WallClock().dateOf(from).addDays(-1); day <= WallClock().dateOf(to);
          day = day.addDays(1))
         for (const WorkSchedule::Span &span : s.spansOn(day))
             total += std::max(0.0, std::min(span.end, to) - std::max(span.begin, from));
@@ -54,6 +57,171 @@ protected:
 using Utc = InZone<"UTC">;
 using Berlin = InZone<"Europe/Berlin">;
 using NewYork = InZone<"America/New_York">;
+using Dublin = InZone<"Europe/Dublin">;
+using LordHowe = InZone<"Australia/Lord_Howe">;
+using Kathmandu = InZone<"Asia/Kathmandu">;
+using Apia = InZone<"Pacific/Apia">;
+using SaoPaulo = InZone<"America/Sao_Paulo">;
+using Tehran = InZone<"Asia/Tehran">;
+
+// The reference, sharing nothing with the code: real time walked in quarter
+// hours (every schedule time and clock change here falls on one), each
+// counted when the C library's wall clock reads inside a shift and outside its
+// break (a day never read has no shift; a break not wholly within the shift's
+// hours, or taking all of them, is none). A clock set back reads as standing
+// still until it catches up, so a repeated reading counts at its first
+// occurrence only.
+class Walk {
+public:
+    Walk(const WorkSchedule &s, double from)
+        : s_(s)
+        , t_(std::floor(from / step) * step - 86400)
+        , done_(from) {
+        int breakLength = 0;
+        int shiftLength = 0;
+        bool inside = true;
+        for (int minute = 0; minute < 24 * 60; ++minute) {
+            const bool working = within(minute, s.from, s.to);
+            shiftLength += working;
+            if (within(minute, s.breakFrom, s.breakTo)) {
+                ++breakLength;
+                inside = inside && working;
+            }
+        }
+        pause_ = s.breakOn && inside && breakLength < shiftLength;
+        for (; t_ + step <= from; t_ += step)
+            read();
+    }
+    // Whether the moment the walk last reached is working time.
+    bool working() const { return working_; }
+    // Working seconds from where the walk stands on to `to`.
+    double to(double to) {
+        double total = 0;
+        for (;; t_ += step) {
+            if (read())
+                total += std::max(0.0, std::min(t_ + step, to) - std::max(t_, done_));
+            if (t_ + step > to)
+                break;
+        }
+        done_ = to;
+        return total;
+    }
+
+private:
+    static constexpr double step = 900;
+
+    static int minutes(QTime time) { return time.hour() * 60 + time.minute(); }
+    // Whether a minute of the day lies in hours that may run past midnight.
+    static bool within(int minute, QTime from, QTime to) {
+        return minutes(to) > minutes(from) ? minute >= minutes(from) && minute < minutes(to)
+                                           : minute >= minutes(from) || minute < minutes(to);
+    }
+
+    bool read() {
+        const std::time_t t = std::time_t(t_);
+        std::tm local{};
+        localtime_r(&t, &local);
+        wall_ = std::max(wall_, std::int64_t(timegm(&local)));
+        const std::int64_t day = wall_ >= 0 ? wall_ / 86400 : (wall_ - 86399) / 86400;
+        const int minute = int(wall_ - day * 86400) / 60;
+        if (day != day_) {
+            dayBefore_ = day_;
+            day_ = day;
+        }
+        const int weekDay = int((day + 3) % 7 + 7) % 7 + 1; // 1970-01-01 was a Thursday
+        // A day the clock skipped was never read, and has no shift.
+        const bool yesterday =
+            dayBefore_ == day - 1 && s_.days.contains(weekDay == 1 ? 7 : weekDay - 1);
+        const int from = minutes(s_.from), to = minutes(s_.to);
+        const bool shift =
+            to > from ? s_.days.contains(weekDay) && minute >= from && minute < to
+                      : (s_.days.contains(weekDay) && minute >= from) || (yesterday && minute < to);
+        working_ = shift && !(pause_ && within(minute, s_.breakFrom, s_.breakTo));
+        return working_;
+    }
+
+    const WorkSchedule &s_;
+    double t_;
+    double done_;
+    std::int64_t wall_ = INT64_MIN;
+    std::int64_t day_ = 0;
+    std::int64_t dayBefore_ = 0;
+    bool pause_;
+    bool working_ = false;
+};
+
+// A schedule on quarter hours, with a break inside its shift half the time,
+// and sometimes one anywhere.
+WorkSchedule randomSchedule(std::mt19937 &random) {
+    const auto quarters = [&](int below) { return int(random() % unsigned(below)); };
+    WorkSchedule s;
+    for (int day = 1; day <= 7; ++day)
+        s.days = s.days.with(day, random() % 3 != 0);
+    const int from = quarters(96), length = 1 + quarters(95);
+    const auto time = [](int quarter) { return QTime(quarter % 96 / 4, quarter % 4 * 15); };
+    s.from = time(from);
+    s.to = time(from + length);
+    s.breakOn = length > 1 && random() % 2 == 0;
+    const int breakFrom = quarters(length);
+    const int breakLength = std::min(1 + quarters(length - breakFrom), length - 1);
+    s.breakFrom = time(from + breakFrom);
+    s.breakTo = time(from + breakFrom + std::max(1, breakLength));
+    if (random() % 4 == 0) {
+        s.breakFrom = time(quarters(96));
+        s.breakTo = time(quarters(96));
+    }
+    return s;
+}
+
+// Random schedules over random spans from minutes to fifteen years (and the
+// spans that cross 2038, Apia's missing day and a year's clock changes)
+// agree with the walk, and a running count agrees with the sum.
+void expectAgreesWithTheWalk() {
+    std::mt19937 random(22);
+    struct Case {
+        WorkSchedule s;
+        double from;
+        double to;
+    };
+    std::vector<Case> cases;
+    for (const auto &[from, to] : {std::pair{at(2037, 10, 19), at(2038, 4, 5)},
+                                   {at(2011, 12, 29, 9), at(2011, 12, 31, 17)},
+                                   {at(2026, 1, 1), at(2027, 1, 1)}}) {
+        cases.push_back({schedule(everyDay, {22, 0}, {6, 0}), from, to});
+        cases.push_back({schedule(everyDay, {9, 0}, {17, 0}), from, to});
+        cases.push_back({schedule(everyDay, {1, 0}, {5, 0}, true, {2, 30}, {3, 0}), from, to});
+        cases.push_back({randomSchedule(random), from, to});
+    }
+    std::uniform_real_distribution<double> moment(at(2000, 1, 1), at(2045, 1, 1));
+    std::uniform_real_distribution<double> logLength(std::log(60.0), std::log(15 * 365.25 * 86400));
+    for (int n = 0; n < 100; ++n) {
+        const double from = std::round(moment(random));
+        cases.push_back(
+            {randomSchedule(random), from, from + std::round(std::exp(logLength(random)))});
+    }
+    for (const Case &c : cases) {
+        const std::string what =
+            c.s.days.toText().toStdString() + " " + c.s.from.toString().toStdString() + "-" +
+            c.s.to.toString().toStdString() +
+            (c.s.breakOn ? " break " + c.s.breakFrom.toString().toStdString() + "-" +
+                               c.s.breakTo.toString().toStdString()
+                         : "") +
+            " from " + std::to_string(qint64(c.from)) + " to " + std::to_string(qint64(c.to));
+        Walk walk(c.s, c.from);
+        WorkingTime counted(c.s, c.from);
+        double walked = 0;
+        for (int tick = 1; tick <= 8; ++tick) {
+            const double now = c.from + std::round((c.to - c.from) * tick / 8);
+            walked += walk.to(now);
+            ASSERT_EQ(WorkingTime::secondsBetween(c.s, c.from, now), walked) << what;
+            ASSERT_EQ(counted.secondsUntil(now), walked) << what;
+            ASSERT_EQ(counted.isWorking(now), walk.working()) << what;
+            if (walk.working()) {
+                ASSERT_EQ(counted.nextWorkingMoment(now), now) << what;
+            }
+        }
+    }
+}
 
 } // namespace
 
@@ -83,9 +251,22 @@ TEST(WorkSchedule, paysTheSalaryForTheWorkingSecondsOfItsPeriod) {
         // A night shift with its break after midnight.
         {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {2, 0}, {2, 30}), 5000,
          PayPeriod::monthly, 37.5, 0.008517758004410982},
-        // A break outside the shift takes nothing.
+        // A night shift's break on either side of midnight.
+        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {23, 0}, {23, 30}), 5000,
+         PayPeriod::monthly, 37.5, 0.008517758004410982},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {23, 30}, {0, 30}), 5000,
+         PayPeriod::monthly, 35, 0.009126169290440338},
+        // A break not within the shift, or leaving none of it, is no break.
         {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {18, 0}, {19, 0}), 60000,
          PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {14, 0}, {12, 0}), 60000,
+         PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {8, 0}, {10, 0}), 60000,
+         PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {9, 0}, {17, 0}), 60000,
+         PayPeriod::yearly, 40, 0.007985398129135296},
+        {schedule("Mon,Tue,Wed,Thu,Fri", {0, 30}, {8, 0}, true, {23, 30}, {1, 0}), 5000,
+         PayPeriod::monthly, 37.5, 0.008517758004410982},
         {schedule("", {9, 0}, {17, 0}), 5000, PayPeriod::monthly, 0, 0},
         {schedule("Mon", {9, 0}, {9, 0}), 5000, PayPeriod::monthly, 0, 0},
     };
@@ -142,6 +323,11 @@ TEST_F(Utc, aRunningCountAgreesWithTheSumAcrossDaysAndAClockSetBack) {
         EXPECT_EQ(counted.secondsUntil(now), WorkingTime::secondsBetween(s, start, now))
             << QDateTime::fromSecsSinceEpoch(qint64(now)).toString().toStdString();
     EXPECT_EQ(counted.secondsUntil(start - 5), 0);
+    // Carried past its first midnight, a count started in the afternoon
+    // still leaves out that morning.
+    WorkingTime afternoon(schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), at(2026, 12, 7, 13));
+    EXPECT_EQ(afternoon.secondsUntil(at(2026, 12, 7, 14)), 1 * hour);
+    EXPECT_EQ(afternoon.secondsUntil(at(2026, 12, 8, 10)), 5 * hour);
 }
 
 TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
@@ -154,6 +340,12 @@ TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
     EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 12, 30)), at(2026, 12, 8, 13));
     EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 10)), at(2026, 12, 8, 10));
     EXPECT_EQ(WorkingTime(schedule("", {9, 0}, {17, 0}), 0).nextWorkingMoment(0), std::nullopt);
+    // In a night shift's break after midnight, on a second within a minute.
+    const WorkingTime nights(
+        schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {2, 0}, {2, 30}),
+        at(2026, 12, 7, 8));
+    EXPECT_FALSE(nights.isWorking(at(2026, 12, 8, 2, 10) + 30));
+    EXPECT_EQ(nights.nextWorkingMoment(at(2026, 12, 8, 2, 10) + 30), at(2026, 12, 8, 2, 30));
 }
 
 // The wall clock's hours on the days the clocks change (`spring` and `autumn`,
@@ -182,4 +374,47 @@ TEST_F(Berlin, countsTheWallClockHoursOnTheDaysTheClocksChange) {
 
 TEST_F(NewYork, countsTheWallClockHoursOnTheDaysTheClocksChange) {
     expectWallClockHoursAcrossChanges(QDate(2026, 3, 8), QDate(2026, 11, 1));
+}
+
+TEST_F(Utc, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(Berlin, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(NewYork, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(Dublin, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(LordHowe, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(Kathmandu, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(Apia, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(SaoPaulo, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+TEST_F(Tehran, agreesWithTheWalk) {
+    expectAgreesWithTheWalk();
+}
+
+TEST_F(Berlin, readsATimeTheClockRepeatsOrSkipsOneWayWhateverWasConvertedBefore) {
+    // 02:00 on 2026-10-25 comes twice: first at 00:00 UTC. 02:30 on
+    // 2026-03-29 never comes: the clock jumps over it at 01:00 UTC.
+    for (const QTime before : {QTime(1, 30), QTime(3, 30), QTime(12, 0)}) {
+        QDateTime(QDate(2026, 10, 25), before).toSecsSinceEpoch(); // summer, then winter time
+        EXPECT_EQ(schedule(everyDay, {2, 0}, {4, 0}).spansOn(QDate(2026, 10, 25)).at(0).begin,
+                  1792886400)
+            << before.toString().toStdString();
+        QDateTime(QDate(2026, 3, 29), before).toSecsSinceEpoch();
+        EXPECT_EQ(schedule(everyDay, {2, 30}, {4, 0}).spansOn(QDate(2026, 3, 29)).at(0).begin,
+                  1774746000)
+            << before.toString().toStdString();
+    }
 }

@@ -15,8 +15,9 @@ namespace {
 // Values the widget stores, with everything INI text makes hard.
 QVariantMap awkwardValues() {
     QByteArray bytes("\x89PNG\r\n\x1a\n\0\x01"
-                     "0f\xff\\\"",
-                     16);
+                     "0f\xff\\\"\0"
+                     "1",
+                     18);
     return {
         {QStringLiteral("plain"), QStringLiteral("5000")},
         {QStringLiteral("spaces"), QStringLiteral("  5 000,50 ")},

@@ -181,6 +181,9 @@ TEST_P(Wake, armsForTheNextScheduleMomentThatShowsSomethingElse) {
     EXPECT_EQ(view.nextWake(), start + wake * period) << "a schedule moment";
     EXPECT_GT(view.nextWake(), now);
     EXPECT_LE(wake - entry, c.atMostTicksAhead);
+    // Never early, and late by less than a millisecond.
+    EXPECT_GE(view.armedMilliseconds(), (view.nextWake() - now) * 1000);
+    EXPECT_LT(view.armedMilliseconds(), (view.nextWake() - now) * 1000 + 1);
     const QString shown = looksAt(start, start + entry * period);
     for (double k = entry + 1; k < wake; ++k)
         EXPECT_EQ(looksAt(start, start + k * period), shown)
@@ -243,6 +246,7 @@ TEST_F(Counter, countsOnlyWorkingHoursAndSleepsUntilWorkStartsAgain) {
     EXPECT_EQ(view.elapsedText(), "40:00:00");
     EXPECT_EQ(view.amountText(), "1,440.0000");
     EXPECT_EQ(view.nextWake(), wallClock(14, 9)) << "asleep until Monday's work";
+    EXPECT_EQ(view.armedMilliseconds(), 60'000) << "waking once a minute meanwhile";
 
     now = wallClock(12, 11); // Saturday
     view.tick();

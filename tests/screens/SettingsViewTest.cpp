@@ -327,8 +327,30 @@ TEST_F(Settings, refusesEqualFromAndToWithANoteAndKeepsWhatWasStored) {
 
     QTest::mouseClick(hours->breakSwitch(), Qt::LeftButton);
     EXPECT_TRUE(store.get(Keys::breakEnabled));
+    hours->breakToEdit()->setTime(QTime(2, 30));
     hours->breakFromEdit()->setTime(QTime(2, 0));
     EXPECT_EQ(store.get(Keys::breakFrom), QTime(2, 0));
+}
+
+TEST_F(Settings, refusesABreakNotWithinTheHoursWithANoteAndKeepsTheStoredBreak) {
+    store.set(Keys::workingHours, true);
+    store.set(Keys::breakEnabled, true);
+    QApplication::processEvents();
+    WorkingHoursRows *hours = view->workingHours();
+    EXPECT_FALSE(hours->breakNote()->isVisibleTo(view.get()));
+    hours->breakFromEdit()->setTime(QTime(14, 0)); // 14:00 to 13:00
+    EXPECT_TRUE(hours->breakNote()->isVisibleTo(view.get()));
+    EXPECT_EQ(hours->breakNote()->text(), "The break must lie within the hours");
+    EXPECT_EQ(store.get(Keys::breakFrom), QTime(12, 0));
+    hours->breakToEdit()->setTime(QTime(15, 0));
+    EXPECT_FALSE(hours->breakNote()->isVisibleTo(view.get()));
+    EXPECT_EQ(store.get(Keys::breakFrom), QTime(14, 0));
+    EXPECT_EQ(store.get(Keys::breakTo), QTime(15, 0));
+    // Hours moved off the stored break leave it out of force, and say so.
+    hours->toEdit()->setTime(QTime(14, 30));
+    EXPECT_TRUE(hours->breakNote()->isVisibleTo(view.get()));
+    hours->toEdit()->setTime(QTime(17, 0));
+    EXPECT_FALSE(hours->breakNote()->isVisibleTo(view.get()));
 }
 
 TEST_F(Settings, timeFieldsTakeTypingWhereTheUserClicked) {
