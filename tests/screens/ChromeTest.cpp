@@ -1,7 +1,6 @@
 #include "CounterView.h"
 #include "FakeWindowServices.h"
 #include "QuitButton.h"
-#include "SettingsButton.h"
 #include "SevenSegmentDisplay.h"
 #include "WindowDragArea.h"
 
@@ -13,23 +12,6 @@
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
-
-TEST(Chrome, buttonsNameThemselvesAndAct) {
-    int opened = 0;
-    int quits = 0;
-    QuitButton quit([&] { ++quits; });
-    SettingsButton settings([&] { ++opened; });
-    EXPECT_EQ(quit.toolTip(), "Quit");
-    EXPECT_EQ(quit.accessibleName(), "Quit");
-    EXPECT_EQ(settings.toolTip(), "Settings");
-    EXPECT_EQ(settings.accessibleName(), "Settings");
-    quit.show();
-    settings.show();
-    QTest::mouseClick(&quit, Qt::LeftButton);
-    QTest::mouseClick(&settings, Qt::LeftButton);
-    EXPECT_EQ(quits, 1);
-    EXPECT_EQ(opened, 1);
-}
 
 // The glyph drawn when the icon theme has no close icon.
 struct DrawnQuitGlyph : QuitButton {
