@@ -14,9 +14,6 @@ class CurrencyPicker : public QComboBox {
 public:
     explicit CurrencyPicker(QWidget *parent = nullptr);
 
-    // What has been typed since the list opened.
-    const QString &typed() const { return typed_; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -28,5 +25,6 @@ private:
     // Adds a typed text to the search; false for keys that type nothing.
     bool type(const QKeyEvent *event);
 
+    // What has been typed since the list opened.
     QString typed_;
 };
