@@ -140,8 +140,8 @@ QString AutostartEntry::turn(bool on) const {
         return file.errorString();
     }
     if (!canStartFromEntry(command_))
-        return QStringLiteral("Paytick's path holds a control character or %, which a login "
-                              "cannot start; install Paytick or move it to another path");
+        return tr("Paytick's path holds a control character or %, which a login "
+                  "cannot start; install Paytick or move it to another path");
     return AtomicFile(filePath()).write(paytickEntry(execValue(command_)));
 }
 

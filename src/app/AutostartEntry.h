@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The XDG autostart entry that starts Paytick when the user logs in: present
 // and not turned off while "Start at Login" is on. An entry of the user's own
 // under the same name is turned off and on in place, never deleted.
 class AutostartEntry {
+    Q_DECLARE_TR_FUNCTIONS(AutostartEntry)
+
 public:
     // $XDG_CONFIG_HOME/autostart, by default ~/.config/autostart.
     static QString standardFolder();

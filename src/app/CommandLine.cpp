@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "Translations.h"
+
 #if PAYTICK_X11
 #include <xcb/xcb.h>
 #endif
@@ -11,12 +13,14 @@
 
 namespace {
 
-const char *const usage = "Usage: paytick [--help] [--version] [Qt options]\n"
-                          "Shows how much you have earned since you pressed Start Earning, on a\n"
-                          "small panel that floats above your other windows.\n"
-                          "\n"
-                          "  -h, --help     show this help and quit\n"
-                          "  -v, --version  show the version and quit\n";
+const char *const usage =
+    QT_TRANSLATE_NOOP("CommandLine", "Usage: paytick [--help] [--version] [Qt options]\n"
+                                     "Shows how much you have earned since you pressed Start "
+                                     "Earning, on a\n"
+                                     "small panel that floats above your other windows.\n"
+                                     "\n"
+                                     "  -h, --help     show this help and quit\n"
+                                     "  -v, --version  show the version and quit\n");
 
 // Qt's own options that take a value (the next argument).
 bool isQtOptionWithValue(std::string_view option) {
@@ -59,11 +63,14 @@ bool displayOpens() {
 
 namespace CommandLine {
 
-std::optional<int> settleBeforeStart(int argc, char **argv) {
+std::optional<int> settleBeforeStart(int argc, char **argv, const Translations &translations) {
+    const auto text = [&translations](const char *source) {
+        return translations.translate("CommandLine", source).toLocal8Bit();
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "-h" || argument == "--help") {
-            std::fputs(usage, stdout);
+            std::fputs(text(usage).constData(), stdout);
             return 0;
         }
         if (argument == "-v" || argument == "--version") {
@@ -73,7 +80,11 @@ std::optional<int> settleBeforeStart(int argc, char **argv) {
         if (isQtOptionWithValue(argument)) {
             ++i;
         } else if (argument.starts_with("--") || !argument.starts_with("-")) {
-            std::fprintf(stderr, "paytick: unknown option %s\n\n%s", argv[i], usage);
+            std::fprintf(stderr, "%s\n\n%s",
+                         text(QT_TRANSLATE_NOOP("CommandLine", "paytick: unknown option %1"))
+                             .replace("%1", argv[i])
+                             .constData(),
+                         text(usage).constData());
             return 2;
         }
     }
@@ -82,16 +93,20 @@ std::optional<int> settleBeforeStart(int argc, char **argv) {
         return std::nullopt;
     const bool x11 = isSet("DISPLAY");
     if (!x11 && !isSet("WAYLAND_DISPLAY")) {
-        std::fputs("Paytick needs a graphical desktop session: neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set.\n",
+        std::fputs(text(QT_TRANSLATE_NOOP("CommandLine",
+                                          "Paytick needs a graphical desktop session: neither "
+                                          "DISPLAY nor WAYLAND_DISPLAY is set.\n"))
+                       .constData(),
                    stderr);
         return 1;
     }
     if (x11 && !displayOpens()) {
-        std::fprintf(stderr,
-                     "Paytick needs a graphical desktop session: the display %s cannot "
-                     "be opened.\n",
-                     std::getenv("DISPLAY"));
+        std::fputs(
+            text(QT_TRANSLATE_NOOP("CommandLine", "Paytick needs a graphical desktop session: the "
+                                                  "display %1 cannot be opened.\n"))
+                .replace("%1", std::getenv("DISPLAY"))
+                .constData(),
+            stderr);
         return 1;
     }
     return std::nullopt;

@@ -174,17 +174,17 @@ void FloatingPanel::saveFrame() {
 
 void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {
     QMenu menu(this);
-    QAction *hideAmount = menu.addAction(QStringLiteral("Hide Amount"), hideAmountKeys, this,
-                                         &FloatingPanel::toggleAmountHidden);
+    QAction *hideAmount =
+        menu.addAction(tr("Hide Amount"), hideAmountKeys, this, &FloatingPanel::toggleAmountHidden);
     hideAmount->setCheckable(true);
     hideAmount->setChecked(store_.get(Keys::amountHidden));
-    QAction *startAtLogin = menu.addAction(QStringLiteral("Start at Login"));
+    QAction *startAtLogin = menu.addAction(tr("Start at Login"));
     startAtLogin->setCheckable(true);
     // The file is the truth: the user may have removed it by other means.
     startAtLogin->setChecked(autostart_.isOn());
     connect(startAtLogin, &QAction::toggled, this, &FloatingPanel::setStartAtLogin);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Quit Paytick"), QKeySequence::Quit, qApp, &QApplication::quit);
+    menu.addAction(tr("Quit Paytick"), QKeySequence::Quit, qApp, &QApplication::quit);
     menu.exec(event->globalPos());
 }
 
@@ -196,8 +196,8 @@ void FloatingPanel::setStartAtLogin(bool on) {
     const QString problem = autostart_.turn(on);
     if (problem.isEmpty())
         return;
-    QMessageBox::warning(this, QStringLiteral("Start at Login"),
-                         (on ? QStringLiteral("Paytick could not turn on Start at Login.")
-                             : QStringLiteral("Paytick could not turn off Start at Login.")) +
+    QMessageBox::warning(this, tr("Start at Login"),
+                         (on ? tr("Paytick could not turn on Start at Login.")
+                             : tr("Paytick could not turn off Start at Login.")) +
                              QStringLiteral("\n\n%1: %2").arg(autostart_.filePath(), problem));
 }

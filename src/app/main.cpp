@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -48,7 +49,9 @@ public:
 } // namespace
 
 int main(int argc, char **argv) {
-    if (const std::optional<int> exitCode = CommandLine::settleBeforeStart(argc, argv))
+    Translations translations;
+    if (const std::optional<int> exitCode =
+            CommandLine::settleBeforeStart(argc, argv, translations))
         return *exitCode;
     preferXWayland(argc, argv);
     // Each tick uploads a few small digits; a plain image upload costs less
@@ -61,6 +64,7 @@ int main(int argc, char **argv) {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
     QApplication application(argc, argv);
+    translations.install();
     QApplication::setOrganizationName(QStringLiteral("Paytick"));
     QApplication::setApplicationName(QStringLiteral("Paytick"));
     QApplication::setApplicationVersion(QStringLiteral(PAYTICK_VERSION));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -10,9 +11,11 @@
 #include <string_view>
 
 // A closed choice list is an enum class whose cases are 0..N-1 and whose raw
-// texts (stored value, identity, and usually the label) live in one table.
-// Each list specialises ClosedListTraits with `rawValues`; the functions below
-// are then shared by every list instead of being written once per enum.
+// texts (stored value and identity) live in one table. Each list specialises
+// ClosedListTraits with `rawValues`, and with `context` and `labels` when its
+// cases are shown: a label is translated and may be reworded, the raw text is
+// the file's word and never changes. The functions below are then shared by
+// every list instead of being written once per enum.
 template <typename Enum> struct ClosedListTraits;
 
 template <typename Enum>
@@ -34,11 +37,24 @@ template <ClosedListEnum Enum> QString rawValue(Enum value) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Every case's raw text in order, as a picker's labels.
-template <ClosedListEnum Enum> QStringList rawValues() {
+template <typename Enum>
+concept LabelledListEnum = ClosedListEnum<Enum> && requires {
+    ClosedListTraits<Enum>::context;
+    ClosedListTraits<Enum>::labels.size();
+};
+
+// What the user reads for a case, in the language of the installed translators.
+template <LabelledListEnum Enum> QString label(Enum value) {
+    return QCoreApplication::translate(
+        ClosedListTraits<Enum>::context,
+        ClosedListTraits<Enum>::labels.at(static_cast<std::size_t>(value)));
+}
+
+// Every case's label in order, as a picker's segments.
+template <LabelledListEnum Enum> QStringList labels() {
     QStringList texts;
     for (Enum value : allCases<Enum>())
-        texts << rawValue(value);
+        texts << label(value);
     return texts;
 }
 

@@ -79,7 +79,7 @@ QString AtomicFile::write(const QByteArray &content) {
     QDir folder = target.dir();
     if (!folder.exists()) {
         if (!folder.mkpath(QStringLiteral(".")))
-            return failed(QStringLiteral("cannot make its folder"));
+            return failed(tr("cannot make its folder"));
         QFile::setPermissions(folder.absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -88,16 +88,16 @@ QString AtomicFile::write(const QByteArray &content) {
                                         QStringLiteral("-XXXXXX")));
     next.setAutoRemove(true);
     if (!next.open()) // created 0600
-        return QStringLiteral("cannot create a file: ") + next.errorString();
+        return tr("cannot create a file: %1").arg(next.errorString());
     if (next.write(content) != content.size() || !next.flush())
-        return QStringLiteral("cannot write: ") + next.errorString();
+        return tr("cannot write: %1").arg(next.errorString());
     next.close();
     QFile::setPermissions(next.fileName(), QFile::ReadOwner | QFile::WriteOwner);
     // Data on disk before the rename, the rename on disk before we return.
     if (!disk_->syncFile(next.fileName()))
-        return failed(QStringLiteral("cannot write to disk"));
+        return failed(tr("cannot write to disk"));
     if (!disk_->rename(next.fileName(), target.absoluteFilePath()))
-        return failed(QStringLiteral("cannot replace the file"));
+        return failed(tr("cannot replace the file"));
     next.setAutoRemove(false);
     disk_->syncFolder(folder.absolutePath());
     return QString();
@@ -110,7 +110,7 @@ QString AtomicFile::keepCopy(const QString &copy) {
     // Its data on disk before the file it copies is replaced (the folder is
     // synced after that replacement).
     if (!disk_->syncFile(copy))
-        return failed(QStringLiteral("cannot write to disk"));
+        return failed(tr("cannot write to disk"));
     return QString();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Replaces a file's whole content so that a crash or power loss leaves either
@@ -9,6 +10,8 @@
 // is private to its owner (0600, in a 0700 folder it creates), and a file that
 // is a link stays a link: the write lands on its target.
 class AtomicFile {
+    Q_DECLARE_TR_FUNCTIONS(AtomicFile)
+
 public:
     // The steps that make the replacement durable. Tests give their own to
     // watch the order or to fail one.

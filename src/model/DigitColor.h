@@ -10,6 +10,13 @@ enum class DigitColor { green, lime, yellow, orange, red, pink, purple, blue, cy
 template <> struct ClosedListTraits<DigitColor> {
     static constexpr std::array<std::string_view, 10> rawValues{
         "Green", "Lime", "Yellow", "Orange", "Red", "Pink", "Purple", "Blue", "Cyan", "White"};
+    static constexpr const char *context = "DigitColor";
+    static constexpr std::array<const char *, 10> labels{
+        QT_TRANSLATE_NOOP("DigitColor", "Green"),  QT_TRANSLATE_NOOP("DigitColor", "Lime"),
+        QT_TRANSLATE_NOOP("DigitColor", "Yellow"), QT_TRANSLATE_NOOP("DigitColor", "Orange"),
+        QT_TRANSLATE_NOOP("DigitColor", "Red"),    QT_TRANSLATE_NOOP("DigitColor", "Pink"),
+        QT_TRANSLATE_NOOP("DigitColor", "Purple"), QT_TRANSLATE_NOOP("DigitColor", "Blue"),
+        QT_TRANSLATE_NOOP("DigitColor", "Cyan"),   QT_TRANSLATE_NOOP("DigitColor", "White")};
 };
 
 // sRGB components from 0 to 1, exactly as designed; opacity is always 1.

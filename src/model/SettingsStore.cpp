@@ -257,7 +257,7 @@ QString SettingsStore::keepCopyOfFile() {
         ++next;
     const QString copy = folder.filePath(stem + QString::number(next));
     if (const QString problem = file_.keepCopy(copy); !problem.isEmpty())
-        return QStringLiteral("cannot keep a copy of the old file as %1: %2").arg(copy, problem);
+        return tr("cannot keep a copy of the old file as %1: %2").arg(copy, problem);
     numbers.append(next);
     for (qsizetype i = 0; i + keptBadCopies < numbers.size(); ++i)
         QFile::remove(folder.filePath(stem + QString::number(numbers[i])));

@@ -4,8 +4,7 @@
 #include <QPen>
 
 BackButton::BackButton(std::function<void()> action, QWidget *parent)
-    : GlyphButton(QStringLiteral("Back"), {QStringLiteral("go-previous")}, std::move(action),
-                  parent) {
+    : GlyphButton(tr("Back"), {QStringLiteral("go-previous")}, std::move(action), parent) {
 }
 
 void BackButton::paintGlyph(QPainter &painter, const QRectF &box) const {

@@ -7,8 +7,8 @@ ColorSwatch::ColorSwatch(DigitColor color, QWidget *parent)
     , color_(color) {
     // Checked is the selected state assistive technology reads.
     setCheckable(true);
-    setToolTip(rawValue(color));
-    setAccessibleName(rawValue(color));
+    setToolTip(label(color));
+    setAccessibleName(label(color));
     setFixedSize(24, 24);
 }
 

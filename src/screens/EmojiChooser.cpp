@@ -51,11 +51,11 @@ EmojiChooser::EmojiChooser(Setting<QString> emoji, QWidget *parent)
     }
     row->addStretch(1);
     row->addSpacing(2);
-    field_->setPlaceholderText(QStringLiteral("Any"));
-    field_->setAccessibleName(QStringLiteral("Any emoji"));
+    field_->setPlaceholderText(tr("Any"));
+    field_->setAccessibleName(tr("Any emoji"));
     field_->setAlignment(Qt::AlignCenter);
     field_->setFixedWidth(44);
-    field_->setToolTip(QStringLiteral("Type or paste one emoji"));
+    field_->setToolTip(tr("Type or paste one emoji"));
     field_->setFont(TextStyle::emoji(field_->font()));
     row->addWidget(field_);
 

@@ -7,7 +7,7 @@
 
 GoalProgress GoalProgress::of(std::optional<double> amount, double earned, bool amountHidden) {
     if (!amount)
-        return {QStringLiteral("Add an amount in Settings"), std::nullopt};
+        return {tr("Add an amount in Settings"), std::nullopt};
     const double fraction = earned / *amount;
     if (fraction < 1) {
         // Truncated: 99.99 % is not yet 100 %.
@@ -15,13 +15,11 @@ GoalProgress GoalProgress::of(std::optional<double> amount, double earned, bool 
         const QString reached = QString::number(percent) + u'%';
         if (amountHidden)
             return {reached, fraction};
-        return {reached + QStringLiteral(" of ") + LocaleServices::formatGoalAmount(*amount),
-                fraction};
+        return {tr("%1 of %2").arg(reached, LocaleServices::formatGoalAmount(*amount)), fraction};
     }
     if (amountHidden)
-        return {QStringLiteral("Reached!"), fraction};
-    return {QStringLiteral("Reached ") + LocaleServices::formatGoalAmount(*amount) + u'!',
-            fraction};
+        return {tr("Reached!"), fraction};
+    return {tr("Reached %1!").arg(LocaleServices::formatGoalAmount(*amount)), fraction};
 }
 
 std::optional<double> GoalProgress::fillWidth(double trackWidth) const {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
 
 // How far the earnings have come towards the goal's amount.
 struct GoalProgress {
+    Q_DECLARE_TR_FUNCTIONS(GoalProgress)
+
+public:
     QString text;                   // "12% of 1,000", "Reached 1,000!" or the hint
     std::optional<double> fraction; // earned / amount; none without an amount
 

@@ -35,7 +35,7 @@ ImageChooser::ImageChooser(Setting<std::optional<QByteArray>> image, FileAsker a
     , ask_(std::move(ask))
     , thumbnail_(new QLabel(this))
     , button_(new QPushButton(this))
-    , note_(new QLabel(QStringLiteral("Couldn't read that image"), this)) {
+    , note_(new QLabel(tr("Couldn't read that image"), this)) {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
@@ -71,7 +71,6 @@ void ImageChooser::followStore() {
     thumbnail_->setVisible(!decoded.isNull());
     if (!decoded.isNull())
         thumbnail_->setPixmap(roundedThumbnail(decoded, devicePixelRatioF()));
-    button_->setText(stored ? QStringLiteral("Change Image\u2026")
-                            : QStringLiteral("Upload Image\u2026"));
+    button_->setText(stored ? tr("Change Image\u2026") : tr("Upload Image\u2026"));
     note_->setVisible(failed_);
 }

@@ -4,8 +4,7 @@
 #include <QPainterPath>
 
 QuitButton::QuitButton(std::function<void()> quit, QWidget *parent)
-    : GlyphButton(QStringLiteral("Quit"), {QStringLiteral("window-close")}, std::move(quit),
-                  parent) {
+    : GlyphButton(tr("Quit"), {QStringLiteral("window-close")}, std::move(quit), parent) {
 }
 
 void QuitButton::paintGlyph(QPainter &painter, const QRectF &box) const {

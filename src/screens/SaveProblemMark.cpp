@@ -7,13 +7,13 @@
 SaveProblemMark::SaveProblemMark(QWidget *parent)
     : QWidget(parent) {
     setFixedSize(10, 10);
-    setAccessibleName(QStringLiteral("Settings not saved"));
+    setAccessibleName(tr("Settings not saved"));
     hide();
 }
 
 void SaveProblemMark::setProblem(const QString &problem) {
-    setToolTip(QStringLiteral("Paytick can't save its settings (%1). It keeps trying; what you "
-                              "typed is kept while it runs.")
+    setToolTip(tr("Paytick can't save its settings (%1). It keeps trying; what you "
+                  "typed is kept while it runs.")
                    .arg(problem));
     setVisible(!problem.isEmpty());
     raise();

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 
 SettingsButton::SettingsButton(std::function<void()> action, QWidget *parent)
-    : GlyphButton(QStringLiteral("Settings"),
+    : GlyphButton(tr("Settings"),
                   {QStringLiteral("configure"), QStringLiteral("preferences-system")},
                   std::move(action), parent) {
 }

@@ -51,7 +51,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     , amount_(field(QStringLiteral("How much to make"), this))
     , amountNote_(TextStyle::warningNote(QString(), this))
     , text_(field(QStringLiteral("What it's for"), this))
-    , picture_(new SegmentedControl(QStringLiteral("Picture"), rawValues<GoalPictureKind>(), this))
+    , picture_(new SegmentedControl(QStringLiteral("Picture"), labels<GoalPictureKind>(), this))
     , emojiChooser_(new EmojiChooser(Setting(store, Keys::goalEmoji), this))
     , imageChooser_(
           new ImageChooser(Setting(store, Keys::goalImage), std::move(askForImage), this)) {

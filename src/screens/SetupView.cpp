@@ -23,12 +23,11 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     , period_(period)
     , start_(std::move(start))
     , salaryField_(new QLineEdit(this))
-    , periodPicker_(
-          new SegmentedControl(QStringLiteral("Salary period"), rawValues<PayPeriod>(), this))
+    , periodPicker_(new SegmentedControl(tr("Salary period"), labels<PayPeriod>(), this))
     , goalRow_(new GoalRow(this))
-    , startButton_(new QPushButton(QStringLiteral("Start Earning"), this))
+    , startButton_(new QPushButton(tr("Start Earning"), this))
     , title_(TextStyle::secondaryCaption(QStringLiteral("Paytick"), this))
-    , limitNote_(TextStyle::warningNote(QStringLiteral("Enter at most 10 billion a year"), this)) {
+    , limitNote_(TextStyle::warningNote(tr("Enter at most 10 billion a year"), this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
     header->addWidget(new QuitButton(std::move(quit), this));
@@ -39,8 +38,8 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     header->addStretch(1);
     header->addWidget(new SettingsButton(std::move(openSettings), this));
 
-    salaryField_->setPlaceholderText(QStringLiteral("Your salary"));
-    salaryField_->setAccessibleName(QStringLiteral("Your salary"));
+    salaryField_->setPlaceholderText(tr("Your salary"));
+    salaryField_->setAccessibleName(tr("Your salary"));
     auto *entry = new QHBoxLayout;
     entry->setSpacing(8);
     entry->addWidget(salaryField_, 1);
