@@ -44,16 +44,19 @@ namespace Keys {
 // An ISO 4217 code; anything else (a 10 kB text) would blank the display.
 bool isCurrencyCode(const QString &text);
 
+// Salary and counting.
 inline constexpr Key<QString> salary{QLatin1StringView("salary"), [] { return QString(); }};
 inline constexpr Key<PayPeriod> period{QLatin1StringView("period"),
                                        [] { return PayPeriod::monthly; }};
 inline constexpr Key<double> startedAt{QLatin1StringView("startedAt"), [] { return 0.0; }};
+// Display.
 inline constexpr Key<QString> currency{QLatin1StringView("currency"),
                                        [] { return Currency::defaultCode(); }, &isCurrencyCode};
 inline constexpr Key<CurrencyStyle> currencyStyle{QLatin1StringView("currencyStyle"),
                                                   [] { return CurrencyStyle::code; }};
 inline constexpr Key<DigitColor> digitColor{QLatin1StringView("digitColor"),
                                             [] { return DigitColor::green; }};
+// Goal.
 inline constexpr Key<bool> goalEnabled{QLatin1StringView("goalEnabled"), [] { return false; }};
 inline constexpr Key<QString> goalAmount{QLatin1StringView("goalAmount"), [] { return QString(); }};
 inline constexpr Key<QString> goalText{QLatin1StringView("goalText"), [] { return QString(); }};
@@ -65,7 +68,7 @@ inline constexpr Key<QString> goalEmoji{QLatin1StringView("goalEmoji"),
 inline constexpr Key<std::optional<QByteArray>> goalImage{
     QLatin1StringView("goalImage"), [] { return std::optional<QByteArray>(); }};
 
-// Counting only working hours, off unless chosen.
+// Working hours: counting only those, off unless chosen.
 inline constexpr Key<bool> workingHours{QLatin1StringView("workingHours"), [] { return false; }};
 inline constexpr Key<WeekDays> workDays{QLatin1StringView("workDays"),
                                         [] { return WeekDays::mondayToFriday(); }};
@@ -75,14 +78,19 @@ inline constexpr Key<bool> breakEnabled{QLatin1StringView("breakEnabled"), [] { 
 inline constexpr Key<QTime> breakFrom{QLatin1StringView("breakFrom"), [] { return QTime(12, 0); }};
 inline constexpr Key<QTime> breakTo{QLatin1StringView("breakTo"), [] { return QTime(13, 0); }};
 
+// Window.
 // The amount shown as dashes, for a screen someone else can see.
 inline constexpr Key<bool> amountHidden{QLatin1StringView("amountHidden"), [] { return false; }};
+// The panel's place and size, in a group of its own as it always was; none
+// until the user moves it.
+inline constexpr Key<QRect> panelFrame{QLatin1StringView("MainPanel/frame"),
+                                       [] { return QRect(); }};
 
 // Every key, for code that visits them all.
-inline constexpr std::tuple all{salary,     period,       startedAt,    currency, currencyStyle,
-                                digitColor, goalEnabled,  goalAmount,   goalText, goalPicture,
-                                goalEmoji,  goalImage,    workingHours, workDays, workFrom,
-                                workTo,     breakEnabled, breakFrom,    breakTo,  amountHidden};
+inline constexpr std::tuple all{
+    salary,     period,   startedAt,    currency,  currencyStyle, digitColor,   goalEnabled,
+    goalAmount, goalText, goalPicture,  goalEmoji, goalImage,     workingHours, workDays,
+    workFrom,   workTo,   breakEnabled, breakFrom, breakTo,       amountHidden, panelFrame};
 
 std::span<const KeyDefinition> table();
 
