@@ -48,8 +48,8 @@ QString walkLocalesForSymbol(const QString &code) {
 namespace Currency {
 
 const QString &defaultCode() {
-    static const QString code =
-        LocaleServices::currencyOf(LocaleServices::currentLocale()).value_or(QStringLiteral("USD"));
+    static const QString code = LocaleServices::currencyOf(LocaleServices::monetaryLocale())
+                                    .value_or(QStringLiteral("USD"));
     return code;
 }
 

@@ -71,6 +71,21 @@ const icu::Locale &LocaleServices::currentLocale() {
     return locale;
 }
 
+icu::Locale LocaleServices::monetaryLocale() {
+    for (const char *variable : {"LC_ALL", "LC_MONETARY", "LANG"}) {
+        QByteArray name = qgetenv(variable);
+        if (name.isEmpty())
+            continue;
+        for (char stop : {'.', '@'})
+            if (const qsizetype at = name.indexOf(stop); at >= 0)
+                name.truncate(at);
+        if (name == "C" || name == "POSIX")
+            return icu::Locale("en_US_POSIX");
+        return icu::Locale(name.constData());
+    }
+    return currentLocale();
+}
+
 std::optional<QString> LocaleServices::currencyOf(const icu::Locale &locale) {
     UChar code[4] = {};
     UErrorCode status = U_ZERO_ERROR;

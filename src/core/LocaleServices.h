@@ -16,6 +16,11 @@ public:
     // and POSIX locales mean en_US_POSIX. Fixed on first use for the process.
     static const icu::Locale &currentLocale();
 
+    // The locale money is counted in: LC_ALL, else LC_MONETARY, else LANG, as
+    // the C library reads them ("de_DE.UTF-8@euro" is de_DE); the current
+    // locale when none is set. Read afresh on each call.
+    static icu::Locale monetaryLocale();
+
     // The ISO 4217 code of the locale's currency, or no value.
     static std::optional<QString> currencyOf(const icu::Locale &locale);
 

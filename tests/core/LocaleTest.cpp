@@ -174,3 +174,27 @@ TEST_F(Posix, catalogueIsSortedByNameIgnoringCaseToo) {
     EXPECT_LT(at("KHR"), at("XPF"));
     EXPECT_LT(at("UGX"), at("USD"));
 }
+
+// Money follows the locale the C library would use for it, not the language:
+// LC_ALL, else LC_MONETARY, else LANG. Runs with no locale variable set.
+TEST(Monetary, theDefaultCurrencyFollowsLcMonetary) {
+    struct Case {
+        const char *all, *monetary, *lang, *currency;
+    };
+    for (const Case &c :
+         {Case{"", "de_DE.UTF-8", "en_US.UTF-8", "EUR"},
+          Case{"ja_JP.UTF-8", "de_DE.UTF-8", "en_US.UTF-8", "JPY"},
+          Case{"", "", "en_GB.UTF-8", "GBP"}, Case{"", "fr_CH.UTF-8@euro", "C", "CHF"},
+          Case{"", "C", "de_DE.UTF-8", "USD"}}) {
+        qputenv("LC_ALL", c.all);
+        qputenv("LC_MONETARY", c.monetary);
+        qputenv("LANG", c.lang);
+        EXPECT_EQ(LocaleServices::currencyOf(LocaleServices::monetaryLocale()), c.currency)
+            << c.all << " | " << c.monetary << " | " << c.lang;
+    }
+    qunsetenv("LC_ALL");
+    qputenv("LC_MONETARY", "de_DE.UTF-8");
+    qputenv("LANG", "en_US.UTF-8");
+    EXPECT_EQ(Currency::defaultCode(), "EUR");
+    EXPECT_EQ(countCode("EUR"), 1);
+}
