@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QIcon>
 
 #include <cstdio>
@@ -75,8 +74,12 @@ int main(int argc, char **argv) {
     const std::optional<QString> runtime = RuntimeFolder::find();
     SingleInstance instance(runtime.value_or(QString()));
     if (!runtime)
-        std::fprintf(stderr, "Paytick: found no private folder for its lock, so starting it again "
-                             "will open a second panel.\n");
+        std::fputs(QCoreApplication::translate("main",
+                                               "Paytick: found no private folder for its lock, "
+                                               "so starting it again will open a second panel.\n")
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
     else if (!instance.claim())
         return 0;
 
@@ -97,10 +100,13 @@ int main(int argc, char **argv) {
     // One more try for anything a failed write could not save; what is lost
     // even so is told, and the exit says it failed.
     if (!store.unsavedKeys().isEmpty() && !store.save()) {
-        std::fprintf(stderr, "Paytick: quit without saving %s to %s: %s\n",
-                     store.unsavedKeys().join(QStringLiteral(", ")).toUtf8().constData(),
-                     QFile::encodeName(store.filePath()).constData(),
-                     store.saveProblem().toUtf8().constData());
+        std::fputs(
+            QCoreApplication::translate("main", "Paytick: quit without saving %1 to %2: %3\n")
+                .arg(store.unsavedKeys().join(QStringLiteral(", ")), store.filePath(),
+                     store.saveProblem())
+                .toLocal8Bit()
+                .constData(),
+            stderr);
         return 1;
     }
     return status;

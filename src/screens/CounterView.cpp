@@ -44,9 +44,11 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
     header->addWidget(elapsed_);
     header->addWidget(pause_);
     pause_->hide();
+    pause_->setWordWrap(true);                     // a longer language's sign takes a second line
+    elapsed_->setLayoutDirection(Qt::LeftToRight); // a time reads the same in every language
     header->addStretch(1);
     header->addWidget(new SettingsButton(std::move(openSettings), this));
-    auto *stopButton = new QPushButton(QStringLiteral("Stop"), this);
+    auto *stopButton = new QPushButton(tr("Stop"), this);
     stopButton->setFont(TextStyle::caption());
     stopButton->setStyleSheet(QStringLiteral("QPushButton { padding: 1px 10px; }"));
     stopButton->setAutoDefault(true); // Return on the focused button stops, as Space does
@@ -136,8 +138,9 @@ void CounterView::nameTheDisplay() {
     // Screen readers hear a pause with the amount it stands at.
     QString name = inputs_.amountHidden ? tr("Amount hidden") : QString();
     if (!pause_->text().isEmpty())
-        name = (name.isEmpty() ? display_->prefix() + u' ' + display_->text() : name) +
-               QStringLiteral(", ") + pause_->text();
+        name = tr("%1, %2", "what the display stands at, then the pause sign")
+                   .arg(name.isEmpty() ? display_->prefix() + u' ' + display_->text() : name,
+                        pause_->text());
     display_->setSpokenName(name);
 }
 

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 const char *const presetStyle = R"(
@@ -54,9 +56,11 @@ EmojiChooser::EmojiChooser(Setting<QString> emoji, QWidget *parent)
     field_->setPlaceholderText(tr("Any"));
     field_->setAccessibleName(tr("Any emoji"));
     field_->setAlignment(Qt::AlignCenter);
-    field_->setFixedWidth(44);
     field_->setToolTip(tr("Type or paste one emoji"));
     field_->setFont(TextStyle::emoji(field_->font()));
+    // Room for an emoji, or for the placeholder where a language's word is longer.
+    field_->setFixedWidth(
+        std::max(44, field_->fontMetrics().horizontalAdvance(field_->placeholderText()) + 16));
     row->addWidget(field_);
 
     connect(field_, &QLineEdit::textEdited, this, [this](const QString &text) {

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 
 #include <cmath>
 
@@ -55,8 +56,10 @@ void GoalRow::setProgress(GoalProgress progress) {
 }
 
 void GoalRow::nameForScreenReaders() {
-    setAccessibleName(goal_.text.isEmpty() ? progress_.text
-                                           : goal_.text + QStringLiteral(", ") + progress_.text);
+    setAccessibleName(goal_.text.isEmpty()
+                          ? progress_.text
+                          : tr("%1, %2", "the goal's text, then how far it is reached")
+                                .arg(goal_.text, progress_.text));
 }
 
 double GoalRow::pictureRoom(const Goal::Picture &picture) {
@@ -77,15 +80,24 @@ void GoalRow::paintEvent(QPaintEvent *) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const double h = height();
+    // Worked out from the left and mirrored in a right-to-left language.
+    const auto visual = [this](const QRectF &box) {
+        return isRightToLeft() ? QRectF(width() - box.right(), box.top(), box.width(), box.height())
+                               : box;
+    };
+    const auto align = [this](Qt::Alignment alignment) {
+        return QStyle::visualAlignment(layoutDirection(), alignment);
+    };
 
-    // The picture, centred vertically at the left.
+    // The picture, centred vertically at the start.
     if (const auto *emoji = std::get_if<Goal::Emoji>(&goal_.picture)) {
         painter.setFont(pictureFont());
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QRectF(0, 0, textLeft() - spacing, h), Qt::AlignVCenter | Qt::AlignLeft,
+        painter.drawText(visual(QRectF(0, 0, textLeft() - spacing, h)),
+                         align(Qt::AlignVCenter | Qt::AlignLeft),
                          TextStyle::emojiText(emoji->text));
     } else if (const auto *image = std::get_if<QImage>(&goal_.picture)) {
-        const QRectF box(0, (h - imageSide) / 2, imageSide, imageSide);
+        const QRectF box = visual(QRectF(0, (h - imageSide) / 2, imageSide, imageSide));
         QPainterPath rounded;
         rounded.addRoundedRect(box, 6, 6);
         painter.save();
@@ -106,22 +118,23 @@ void GoalRow::paintEvent(QPaintEvent *) {
     painter.setPen(TextStyle::secondary());
     const double progressWidth =
         QFontMetricsF(TextStyle::caption2()).horizontalAdvance(progress_.text);
-    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, progress_.text);
+    painter.drawText(visual(line), align(Qt::AlignRight | Qt::AlignVCenter), progress_.text);
 
     // The goal's text gives way first when the row is short of space.
     painter.setFont(TextStyle::caption(QFont::Medium));
     painter.setPen(palette().color(QPalette::WindowText));
     const double textRoom = std::max(0.0, width - progressWidth - spacing);
-    painter.drawText(QRectF(left, top, textRoom, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(visual(QRectF(left, top, textRoom, lineHeight)),
+                     align(Qt::AlignLeft | Qt::AlignVCenter),
                      captionMetrics.elidedText(goal_.text, Qt::ElideRight, textRoom));
 
     const QRectF track(left, top + lineHeight + lineGap, width, barHeight);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 26));
-    painter.drawRoundedRect(track, barHeight / 2, barHeight / 2);
+    painter.drawRoundedRect(visual(track), barHeight / 2, barHeight / 2);
     if (const auto fill = progress_.fillWidth(width)) {
         painter.setBrush(color_);
-        painter.drawRoundedRect(QRectF(track.topLeft(), QSizeF(*fill, barHeight)), barHeight / 2,
-                                barHeight / 2);
+        painter.drawRoundedRect(visual(QRectF(track.topLeft(), QSizeF(*fill, barHeight))),
+                                barHeight / 2, barHeight / 2);
     }
 }

@@ -13,8 +13,8 @@ QPushButton {
 }
 QPushButton:checked { background: rgba(255, 255, 255, 64); color: white; }
 QPushButton:focus { border-color: palette(highlight); }
-QPushButton[position="first"] { border-top-left-radius: 5px; border-bottom-left-radius: 5px; }
-QPushButton[position="last"] { border-top-right-radius: 5px; border-bottom-right-radius: 5px; }
+QPushButton[position="left"] { border-top-left-radius: 5px; border-bottom-left-radius: 5px; }
+QPushButton[position="right"] { border-top-right-radius: 5px; border-bottom-right-radius: 5px; }
 )";
 
 } // namespace
@@ -27,13 +27,17 @@ SegmentedControl::SegmentedControl(const QString &title, const QStringList &labe
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     group_.setExclusive(true);
+    // Style sheets do not mirror: the rounded ends go where the ends are seen.
+    const bool mirrored = isRightToLeft();
     for (int i = 0; i < labels.size(); ++i) {
         auto *segment = new QPushButton(labels[i], this);
         segment->setCheckable(true);
         segment->setFocusPolicy(Qt::TabFocus);
-        segment->setProperty("position", i == 0                   ? "first"
-                                         : i == labels.size() - 1 ? "last"
-                                                                  : "middle");
+        const bool first = i == 0;
+        const bool last = i == labels.size() - 1;
+        segment->setProperty("position", (mirrored ? last : first)   ? "left"
+                                         : (mirrored ? first : last) ? "right"
+                                                                     : "middle");
         group_.addButton(segment, i);
         layout->addWidget(segment);
     }

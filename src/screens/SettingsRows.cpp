@@ -7,9 +7,15 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
+// The label column is as wide as its widest caption, from this narrowest up
+// to the widest that leaves the controls their room; a longer caption wraps.
 constexpr int labelColumn = 58;
+constexpr int widestLabelColumn = 96;
+const char *const columnLabel = "settingsColumnLabel";
 
 } // namespace
 
@@ -21,12 +27,25 @@ QWidget *labelled(const QString &title, QWidget *content) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     QLabel *label = TextStyle::secondaryCaption(title, line);
+    label->setObjectName(QLatin1StringView(columnLabel));
     label->setFixedWidth(labelColumn);
     layout->addWidget(label);
     content->setParent(line);
     content->setSizePolicy(QSizePolicy::Expanding, content->sizePolicy().verticalPolicy());
     layout->addWidget(content, 1);
     return line;
+}
+
+void alignLabels(QWidget *screen) {
+    const QList<QLabel *> labels = screen->findChildren<QLabel *>(QLatin1StringView(columnLabel));
+    int widest = labelColumn;
+    for (const QLabel *label : labels)
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(label->text()) + 1);
+    widest = std::min(widest, widestLabelColumn);
+    for (QLabel *label : labels) {
+        label->setWordWrap(label->fontMetrics().horizontalAdvance(label->text()) >= widest);
+        label->setFixedWidth(widest);
+    }
 }
 
 QWidget *divider(QWidget *parent) {

@@ -12,6 +12,10 @@ namespace SettingsRows {
 // The row takes `content`'s parent.
 QWidget *labelled(const QString &title, QWidget *content);
 
+// Gives every labelled row of `screen` one label column, as wide as the
+// widest caption allows (captions of other languages differ in length).
+void alignLabels(QWidget *screen);
+
 // A thin line between groups of rows.
 QWidget *divider(QWidget *parent);
 

@@ -46,12 +46,12 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     , store_(store)
     , close_(std::move(close))
     , currency_(new CurrencyPicker(this))
-    , style_(new SegmentedControl(QStringLiteral("Show"), {QString(), QString()}, this))
-    , goalSwitch_(new ToggleSwitch(QStringLiteral("Goal"), this))
-    , amount_(field(QStringLiteral("How much to make"), this))
+    , style_(new SegmentedControl(tr("Show"), {QString(), QString()}, this))
+    , goalSwitch_(new ToggleSwitch(tr("Goal"), this))
+    , amount_(field(tr("How much to make"), this))
     , amountNote_(TextStyle::warningNote(QString(), this))
-    , text_(field(QStringLiteral("What it's for"), this))
-    , picture_(new SegmentedControl(QStringLiteral("Picture"), labels<GoalPictureKind>(), this))
+    , text_(field(tr("What it's for"), this))
+    , picture_(new SegmentedControl(tr("Picture"), labels<GoalPictureKind>(), this))
     , emojiChooser_(new EmojiChooser(Setting(store, Keys::goalEmoji), this))
     , imageChooser_(
           new ImageChooser(Setting(store, Keys::goalImage), std::move(askForImage), this)) {
@@ -66,20 +66,20 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     auto *header = new QHBoxLayout;
     header->setSpacing(6);
     header->addWidget(new BackButton([this] { close_(); }, this));
-    header->addWidget(TextStyle::secondaryCaption(QStringLiteral("Settings"), this));
+    header->addWidget(TextStyle::secondaryCaption(tr("Settings"), this));
     header->addStretch(1);
     column->addLayout(header);
 
-    currency_->setAccessibleName(QStringLiteral("Currency"));
+    currency_->setAccessibleName(tr("Currency"));
     currency_->setFont(TextStyle::caption());
     for (const Currency::Entry &entry : Currency::all())
         currency_->addItem(entry.code + QStringLiteral(" \u2013 ") + entry.name, entry.code);
-    column->addWidget(SettingsRows::labelled(QStringLiteral("Currency"), currency_));
-    column->addWidget(SettingsRows::labelled(QStringLiteral("Show"), style_));
+    column->addWidget(SettingsRows::labelled(tr("Currency"), currency_));
+    column->addWidget(SettingsRows::labelled(tr("Show"), style_));
 
     auto *colors = new QVBoxLayout;
     colors->setSpacing(6);
-    colors->addWidget(TextStyle::secondaryCaption(QStringLiteral("Number color"), this));
+    colors->addWidget(TextStyle::secondaryCaption(tr("Number color"), this));
     auto *swatchRow = new QHBoxLayout;
     swatchRow->setSpacing(0);
     for (DigitColor color : allCases<DigitColor>()) {
@@ -97,18 +97,19 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     column->addLayout(colors);
 
     column->addWidget(SettingsRows::divider(this));
-    column->addLayout(SettingsRows::switchLine(QStringLiteral("Goal"), goalSwitch_, this));
+    column->addLayout(SettingsRows::switchLine(tr("Goal"), goalSwitch_, this));
 
     // The goal's rows are the screen's own rows, so that showing or hiding one
     // changes the natural height at once.
-    amountRow_ = SettingsRows::labelled(QStringLiteral("Amount"), amount_);
-    textRow_ = SettingsRows::labelled(QStringLiteral("Text"), text_);
-    pictureRow_ = SettingsRows::labelled(QStringLiteral("Picture"), picture_);
+    amountRow_ = SettingsRows::labelled(tr("Amount"), amount_);
+    textRow_ = SettingsRows::labelled(tr("Text"), text_);
+    pictureRow_ = SettingsRows::labelled(tr("Picture"), picture_);
     for (QWidget *goalRow :
          {amountRow_, static_cast<QWidget *>(amountNote_), textRow_, pictureRow_,
           static_cast<QWidget *>(emojiChooser_), static_cast<QWidget *>(imageChooser_)})
         column->addWidget(goalRow);
     workingHours_ = new WorkingHoursRows(store_, column, this);
+    SettingsRows::alignLabels(this);
     column->addStretch(1);
 
     connect(currency_, &QComboBox::activated, this, [this](int index) {
@@ -136,7 +137,7 @@ void SettingsView::followStore() {
     const int index = currency_->findData(code);
     if (currency_->currentIndex() != index)
         currency_->setCurrentIndex(index);
-    style_->setLabel(0, QStringLiteral("Symbol ") + Currency::symbol(code));
+    style_->setLabel(0, tr("Symbol %1").arg(Currency::symbol(code)));
     style_->setLabel(1, code);
     style_->setSelected(static_cast<int>(store_.get(Keys::currencyStyle)));
 
@@ -154,9 +155,8 @@ void SettingsView::followStore() {
     FieldText::showAmount(amount_, amount, store_.get(Keys::amountHidden));
     const bool parses = Earnings::parseAmount(amount).has_value();
     amountNote_->setVisible(goalOn && !parses);
-    amountNote_->setText(amount.isEmpty()
-                             ? QStringLiteral("Enter an amount to start tracking your goal")
-                             : QStringLiteral("Enter the amount as a number, like 5000"));
+    amountNote_->setText(amount.isEmpty() ? tr("Enter an amount to start tracking your goal")
+                                          : tr("Enter the amount as a number, like 5000"));
     FieldText::show(text_, store_.get(Keys::goalText));
 
     const GoalPictureKind kind = store_.get(Keys::goalPicture);

@@ -68,6 +68,7 @@ QColor warning() {
 QLabel *warningNote(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     label->setFont(caption2());
+    label->setWordWrap(true); // a longer language takes a second line, never more width
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, warning());
     label->setPalette(palette);

@@ -19,7 +19,9 @@ void ToggleSwitch::paintEvent(QPaintEvent *) {
     painter.drawRoundedRect(track, radius, radius);
     painter.setPen(Qt::NoPen);
     const double knob = track.height() - 3;
-    const double x = isChecked() ? track.right() - knob - 1.5 : track.left() + 1.5;
+    // On is the knob at the end the screen reads towards: the right, or the left in Arabic.
+    const double x =
+        isChecked() != isRightToLeft() ? track.right() - knob - 1.5 : track.left() + 1.5;
     painter.setBrush(QColor(245, 245, 245));
     painter.drawEllipse(QRectF(x, track.top() + 1.5, knob, knob));
 }

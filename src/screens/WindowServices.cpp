@@ -33,7 +33,8 @@ std::optional<QString> WindowServices::askForImage(QWidget *inPanel) {
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    const QString filter = QStringLiteral("Images (%1)").arg(patterns.join(u' '));
+    const QString filter =
+        QCoreApplication::translate("WindowServices", "Images (%1)").arg(patterns.join(u' '));
     // A folder that does not exist would be taken as a file name to type over.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QFileInfo(folder).isDir())
@@ -43,8 +44,8 @@ std::optional<QString> WindowServices::askForImage(QWidget *inPanel) {
     const bool wasOnTop = panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (wasOnTop)
         setOnTop(panel, false);
-    const QString chosen =
-        QFileDialog::getOpenFileName(inPanel, QStringLiteral("Choose a Picture"), folder, filter);
+    const QString chosen = QFileDialog::getOpenFileName(
+        inPanel, QCoreApplication::translate("WindowServices", "Choose a Picture"), folder, filter);
     if (wasOnTop)
         setOnTop(panel, true);
     if (chosen.isEmpty())

@@ -7,6 +7,7 @@
 #include "ToggleSwitch.h"
 #include "WorkSchedule.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -28,6 +29,9 @@ QToolButton {
 QToolButton:checked { background: rgba(255, 255, 255, 64); color: white; }
 QToolButton:focus { border-color: palette(highlight); }
 )";
+
+// A day key's border and the least room beside its name.
+constexpr int dayKeyFrame = 4;
 
 QTimeEdit *timeEdit(const QString &name, QWidget *parent) {
     auto *edit = new TimeField(parent);
@@ -65,19 +69,20 @@ QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
 WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen)
     : QObject(screen)
     , store_(store)
-    , hoursSwitch_(new ToggleSwitch(QStringLiteral("Working hours"), screen))
-    , from_(timeEdit(QStringLiteral("From"), screen))
-    , to_(timeEdit(QStringLiteral("To"), screen))
-    , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), screen))
-    , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), screen))
-    , breakFrom_(timeEdit(QStringLiteral("Break from"), screen))
-    , breakTo_(timeEdit(QStringLiteral("Break to"), screen))
+    , hoursSwitch_(new ToggleSwitch(tr("Working hours"), screen))
+    , from_(timeEdit(tr("From"), screen))
+    , to_(timeEdit(tr("To"), screen))
+    , hoursNote_(TextStyle::warningNote(tr("From and To must differ"), screen))
+    , breakSwitch_(new ToggleSwitch(tr("Break"), screen))
+    , breakFrom_(timeEdit(tr("Break from"), screen))
+    , breakTo_(timeEdit(tr("Break to"), screen))
     , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), screen)) {
     column->addWidget(SettingsRows::divider(screen));
-    column->addLayout(
-        SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, screen));
+    column->addLayout(SettingsRows::switchLine(tr("Working hours"), hoursSwitch_, screen));
 
-    auto *days = new QWidget(screen);
+    days_ = new QWidget(screen);
+    QWidget *days = days_;
+    days->installEventFilter(this);
     days->setStyleSheet(QString::fromLatin1(dayStyle));
     auto *dayLine = new QHBoxLayout(days);
     dayLine->setContentsMargins(0, 0, 0, 0);
@@ -91,7 +96,8 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
         button->setToolTip(locale.dayName(day, QLocale::LongFormat));
         button->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
         button->setFont(TextStyle::caption());
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // Seven equal keys whatever their names; the names then fit the keys.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(button, &QToolButton::toggled, this, [this, day](bool on) {
             if (!following_)
                 store_.set(Keys::workDays, store_.get(Keys::workDays).with(day, on));
@@ -104,9 +110,9 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
     breakTimes_ = span(breakFrom_, breakTo_, screen);
     QWidget *breakLine = strip(screen, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
 
-    rows_ = {SettingsRows::labelled(QStringLiteral("Days"), days),
-             SettingsRows::labelled(QStringLiteral("Hours"), span(from_, to_, screen)), hoursNote_,
-             SettingsRows::labelled(QStringLiteral("Break"), breakLine), breakNote_};
+    rows_ = {SettingsRows::labelled(tr("Days"), days),
+             SettingsRows::labelled(tr("Hours"), span(from_, to_, screen)), hoursNote_,
+             SettingsRows::labelled(tr("Break"), breakLine), breakNote_};
     for (QWidget *row : rows_)
         column->addWidget(row);
 
@@ -123,6 +129,27 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
         connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeBreak);
     for (QTimeEdit *edit : {from_, to_})
         connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeHours);
+}
+
+bool WorkingHoursRows::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == days_ && event->type() == QEvent::Resize)
+        fitDayNames();
+    return QObject::eventFilter(watched, event);
+}
+
+void WorkingHoursRows::fitDayNames() {
+    // The locale's short names ("Mo", "Di"), or all narrow ones ("M", "D")
+    // when one short name would not fit its key (Arabic's "الثلاثاء").
+    const QLocale locale;
+    bool fit = true;
+    for (qsizetype i = 0; i < dayButtons_.size() && fit; ++i) {
+        const QAbstractButton *button = dayButtons_[i];
+        const QString name = locale.dayName(dayNumbers_[i], QLocale::ShortFormat);
+        fit = button->fontMetrics().horizontalAdvance(name) + dayKeyFrame <= button->width();
+    }
+    for (qsizetype i = 0; i < dayButtons_.size(); ++i)
+        dayButtons_[i]->setText(
+            locale.dayName(dayNumbers_[i], fit ? QLocale::ShortFormat : QLocale::NarrowFormat));
 }
 
 void WorkingHoursRows::storeHours() {

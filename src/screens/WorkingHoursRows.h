@@ -35,7 +35,11 @@ public:
     QTimeEdit *breakToEdit() const { return breakTo_; }
     QLabel *breakNote() const { return breakNote_; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void fitDayNames();
     void storeHours();
     void storeBreak();
     // Whether the break as typed lies within the stored hours.
@@ -45,6 +49,7 @@ private:
     ToggleSwitch *hoursSwitch_;
     QList<QAbstractButton *> dayButtons_;
     QList<int> dayNumbers_; // Qt's day numbers of the buttons, Monday 1
+    QWidget *days_;
     QTimeEdit *from_;
     QTimeEdit *to_;
     QLabel *hoursNote_;
