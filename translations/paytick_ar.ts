@@ -5,37 +5,37 @@
     <name>AtomicFile</name>
     <message>
         <source>cannot make its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء مجلده</translation>
     </message>
     <message>
         <source>cannot create a file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء ملف: %1</translation>
     </message>
     <message>
         <source>cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت الكتابة: %1</translation>
     </message>
     <message>
         <source>cannot write to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت الكتابة على القرص</translation>
     </message>
     <message>
         <source>cannot replace the file</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استبدال الملف</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>Paytick&apos;s path holds a control character or %, which a login cannot start; install Paytick or move it to another path</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي مسار Paytick محرف تحكم أو %، فلا يمكن تشغيله عند الولوج؛ ثبّت Paytick أو انقله إلى مسار آخر</translation>
     </message>
 </context>
 <context>
     <name>BackButton</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع</translation>
     </message>
 </context>
 <context>
@@ -48,177 +48,201 @@ small panel that floats above your other windows.
   -h, --help     show this help and quit
   -v, --version  show the version and quit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: paytick [--help] [--version] [خيارات Qt]
+يعرض على لوحة صغيرة فوق نوافذك الأخرى ما ربحته منذ ضغطت «ابدأ الربح».
+
+  -h, --help     اعرض هذه المساعدة واخرج
+  -v, --version  اعرض الإصدارة واخرج
+</translation>
     </message>
     <message>
         <source>paytick: unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>paytick: خيار مجهول %1</translation>
     </message>
     <message>
         <source>Paytick needs a graphical desktop session: neither DISPLAY nor WAYLAND_DISPLAY is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج Paytick إلى جلسة رسومية: لم يُضبط DISPLAY ولا WAYLAND_DISPLAY.
+</translation>
     </message>
     <message>
         <source>Paytick needs a graphical desktop session: the display %1 cannot be opened.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج Paytick إلى جلسة رسومية: تعذّر فتح العرض %1.
+</translation>
     </message>
 </context>
 <context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يستأنف %1</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>متوقف مؤقتًا</translation>
     </message>
     <message>
         <source>Amount hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>المبلغ مخفي</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>أوقف</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>what the display stands at, then the pause sign</comment>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
     <name>DigitColor</name>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>ليموني</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>برتقالي</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>أحمر</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>وردي</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>بنفسجي</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>سماوي</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>أبيض</translation>
     </message>
 </context>
 <context>
     <name>EmojiChooser</name>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>أي</translation>
     </message>
     <message>
         <source>Any emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>أي إيموجي</translation>
     </message>
     <message>
         <source>Type or paste one emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب إيموجي واحدًا أو ألصقه</translation>
     </message>
 </context>
 <context>
     <name>FloatingPanel</name>
     <message>
         <source>Hide Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء المبلغ</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>البدء عند الولوج</translation>
     </message>
     <message>
         <source>Quit Paytick</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء Paytick</translation>
     </message>
     <message>
         <source>Paytick could not turn on Start at Login.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر على Paytick تفعيل «البدء عند الولوج».</translation>
     </message>
     <message>
         <source>Paytick could not turn off Start at Login.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر على Paytick تعطيل «البدء عند الولوج».</translation>
     </message>
 </context>
 <context>
     <name>GoalPictureKind</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>إيموجي</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة</translation>
     </message>
 </context>
 <context>
     <name>GoalProgress</name>
     <message>
         <source>Add an amount in Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف مبلغًا في الإعدادات</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 من %2</translation>
     </message>
     <message>
         <source>Reached!</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقق!</translation>
     </message>
     <message>
         <source>Reached %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقق %1!</translation>
+    </message>
+</context>
+<context>
+    <name>GoalRow</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>the goal&apos;s text, then how far it is reached</comment>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة تلك الصورة</translation>
     </message>
     <message>
         <source>Change Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>غيّر الصورة…</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>ارفع صورة…</translation>
     </message>
 </context>
 <context>
     <name>PayPeriod</name>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>شهري</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>سنوي</translation>
     </message>
 </context>
 <context>
@@ -226,65 +250,182 @@ small panel that floats above your other windows.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>QuitButton</name>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء</translation>
     </message>
 </context>
 <context>
     <name>SaveProblemMark</name>
     <message>
         <source>Settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُحفظ الإعدادات</translation>
     </message>
     <message>
         <source>Paytick can&apos;t save its settings (%1). It keeps trying; what you typed is kept while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر على Paytick حفظ إعداداته (%1). سيواصل المحاولة؛ ويبقى ما كتبته ما دام يعمل.</translation>
     </message>
 </context>
 <context>
     <name>SettingsButton</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>cannot keep a copy of the old file as %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ نسخة من الملف القديم باسم %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Show</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>الهدف</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>كم تريد أن تربح</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>لأجل ماذا</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>العملة</translation>
+    </message>
+    <message>
+        <source>Number color</source>
+        <translation>لون الأرقام</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>المبلغ</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>الرمز %1</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>أدخل مبلغًا لتتابع هدفك</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>أدخل المبلغ رقمًا، مثل 5000</translation>
     </message>
 </context>
 <context>
     <name>SetupView</name>
     <message>
         <source>Salary period</source>
-        <translation type="unfinished"></translation>
+        <translation>فترة الراتب</translation>
     </message>
     <message>
         <source>Start Earning</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ الربح</translation>
     </message>
     <message>
         <source>Enter at most 10 billion a year</source>
-        <translation type="unfinished"></translation>
+        <translation>10 مليارات في السنة على الأكثر</translation>
     </message>
     <message>
         <source>Your salary</source>
-        <translation type="unfinished"></translation>
+        <translation>راتبك</translation>
+    </message>
+</context>
+<context>
+    <name>WindowServices</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>الصور (%1)</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>اختر صورة</translation>
     </message>
 </context>
 <context>
     <name>WorkingHoursRows</name>
     <message>
         <source>The break must lie within the hours</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تقع الاستراحة ضمن ساعات العمل</translation>
+    </message>
+    <message>
+        <source>Working hours</source>
+        <translation>ساعات العمل</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>من</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>يجب أن يختلف «من» عن «إلى»</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>استراحة</translation>
+    </message>
+    <message>
+        <source>Break from</source>
+        <translation>الاستراحة من</translation>
+    </message>
+    <message>
+        <source>Break to</source>
+        <translation>الاستراحة إلى</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>الأيام</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>الساعات</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Paytick: found no private folder for its lock, so starting it again will open a second panel.
+</source>
+        <translation>Paytick: لم يُعثر على مجلد خاص لقفله، لذا فتشغيله مجددًا سيفتح لوحة ثانية.
+</translation>
+    </message>
+    <message>
+        <source>Paytick: quit without saving %1 to %2: %3
+</source>
+        <translation>Paytick: أُنهي دون حفظ %1 في %2: %3
+</translation>
     </message>
 </context>
 </TS>

@@ -5,37 +5,37 @@
     <name>AtomicFile</name>
     <message>
         <source>cannot make its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを作成できません</translation>
     </message>
     <message>
         <source>cannot create a file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを作成できません: %1</translation>
     </message>
     <message>
         <source>cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めません: %1</translation>
     </message>
     <message>
         <source>cannot write to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクに書き込めません</translation>
     </message>
     <message>
         <source>cannot replace the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを置き換えられません</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>Paytick&apos;s path holds a control character or %, which a login cannot start; install Paytick or move it to another path</source>
-        <translation type="unfinished"></translation>
+        <translation>Paytick のパスに制御文字か % が含まれているため、ログイン時に起動できません。Paytick をインストールするか、別のパスに移動してください</translation>
     </message>
 </context>
 <context>
     <name>BackButton</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
 </context>
 <context>
@@ -48,177 +48,202 @@ small panel that floats above your other windows.
   -h, --help     show this help and quit
   -v, --version  show the version and quit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: paytick [--help] [--version] [Qt のオプション]
+「稼ぎ始める」を押してから稼いだ金額を、ほかのウィンドウの上に浮かぶ
+小さなパネルに表示します。
+
+  -h, --help     このヘルプを表示して終了
+  -v, --version  バージョンを表示して終了
+</translation>
     </message>
     <message>
         <source>paytick: unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>paytick: 不明なオプション %1</translation>
     </message>
     <message>
         <source>Paytick needs a graphical desktop session: neither DISPLAY nor WAYLAND_DISPLAY is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Paytick にはグラフィカルなセッションが必要です: DISPLAY も WAYLAND_DISPLAY も設定されていません。
+</translation>
     </message>
     <message>
         <source>Paytick needs a graphical desktop session: the display %1 cannot be opened.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Paytick にはグラフィカルなセッションが必要です: ディスプレイ %1 を開けません。
+</translation>
     </message>
 </context>
 <context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に再開</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止中</translation>
     </message>
     <message>
         <source>Amount hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を非表示</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>what the display stands at, then the pause sign</comment>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
     <name>DigitColor</name>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>緑</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>ライム</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>オレンジ</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>赤</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>ピンク</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>紫</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>青</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>シアン</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白</translation>
     </message>
 </context>
 <context>
     <name>EmojiChooser</name>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Any emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>任意の絵文字</translation>
     </message>
     <message>
         <source>Type or paste one emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>絵文字を 1 つ入力または貼り付け</translation>
     </message>
 </context>
 <context>
     <name>FloatingPanel</name>
     <message>
         <source>Hide Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を隠す</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に起動</translation>
     </message>
     <message>
         <source>Quit Paytick</source>
-        <translation type="unfinished"></translation>
+        <translation>Paytick を終了</translation>
     </message>
     <message>
         <source>Paytick could not turn on Start at Login.</source>
-        <translation type="unfinished"></translation>
+        <translation>「ログイン時に起動」を有効にできませんでした。</translation>
     </message>
     <message>
         <source>Paytick could not turn off Start at Login.</source>
-        <translation type="unfinished"></translation>
+        <translation>「ログイン時に起動」を無効にできませんでした。</translation>
     </message>
 </context>
 <context>
     <name>GoalPictureKind</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>絵文字</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
 </context>
 <context>
     <name>GoalProgress</name>
     <message>
         <source>Add an amount in Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定で金額を追加してください</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Reached!</source>
-        <translation type="unfinished"></translation>
+        <translation>達成！</translation>
     </message>
     <message>
         <source>Reached %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 達成！</translation>
+    </message>
+</context>
+<context>
+    <name>GoalRow</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>the goal&apos;s text, then how far it is reached</comment>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
-        <translation type="unfinished"></translation>
+        <translation>その画像を読み込めませんでした</translation>
     </message>
     <message>
         <source>Change Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を変更…</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をアップロード…</translation>
     </message>
 </context>
 <context>
     <name>PayPeriod</name>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>月給</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>年収</translation>
     </message>
 </context>
 <context>
@@ -226,65 +251,182 @@ small panel that floats above your other windows.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>QuitButton</name>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
     <name>SaveProblemMark</name>
     <message>
         <source>Settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が保存されていません</translation>
     </message>
     <message>
         <source>Paytick can&apos;t save its settings (%1). It keeps trying; what you typed is kept while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paytick は設定を保存できません (%1)。再試行を続けます。入力した内容は実行中は保持されます。</translation>
     </message>
 </context>
 <context>
     <name>SettingsButton</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>cannot keep a copy of the old file as %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>古いファイルのコピーを %1 として保存できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>目標</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>目標金額</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>用途</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>通貨</translation>
+    </message>
+    <message>
+        <source>Number color</source>
+        <translation>数字の色</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>記号 %1</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>目標を追跡するには金額を入力してください</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>金額を数値で入力してください (例: 5000)</translation>
     </message>
 </context>
 <context>
     <name>SetupView</name>
     <message>
         <source>Salary period</source>
-        <translation type="unfinished"></translation>
+        <translation>給与の期間</translation>
     </message>
     <message>
         <source>Start Earning</source>
-        <translation type="unfinished"></translation>
+        <translation>稼ぎ始める</translation>
     </message>
     <message>
         <source>Enter at most 10 billion a year</source>
-        <translation type="unfinished"></translation>
+        <translation>年 100 億までです</translation>
     </message>
     <message>
         <source>Your salary</source>
-        <translation type="unfinished"></translation>
+        <translation>給与</translation>
+    </message>
+</context>
+<context>
+    <name>WindowServices</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>画像 (%1)</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>画像を選択</translation>
     </message>
 </context>
 <context>
     <name>WorkingHoursRows</name>
     <message>
         <source>The break must lie within the hours</source>
-        <translation type="unfinished"></translation>
+        <translation>休憩は勤務時間内にしてください</translation>
+    </message>
+    <message>
+        <source>Working hours</source>
+        <translation>勤務時間</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>「開始」と「終了」は別の時刻にしてください</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>休憩</translation>
+    </message>
+    <message>
+        <source>Break from</source>
+        <translation>休憩開始</translation>
+    </message>
+    <message>
+        <source>Break to</source>
+        <translation>休憩終了</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>曜日</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時間</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Paytick: found no private folder for its lock, so starting it again will open a second panel.
+</source>
+        <translation>Paytick: ロック用の個人フォルダーが見つからないため、もう一度起動すると 2 つ目のパネルが開きます。
+</translation>
+    </message>
+    <message>
+        <source>Paytick: quit without saving %1 to %2: %3
+</source>
+        <translation>Paytick: %1 を %2 に保存せずに終了しました: %3
+</translation>
     </message>
 </context>
 </TS>

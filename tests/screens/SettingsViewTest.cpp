@@ -312,6 +312,32 @@ TEST_F(Settings, listsTheDaysInTheLocalesWeekAndStoresEachClick) {
     EXPECT_EQ(store.get(Keys::workDays).toText(), "Tue,Wed,Thu,Fri,Sat");
 }
 
+// Every day key shows its whole name: the locale's short one, or the narrow
+// ones when a short one would not fit (Arabic's are whole words).
+TEST_F(Settings, dayNamesFitTheirKeysElseAllAreNarrow) {
+    struct Case {
+        const char *locale;
+        QLocale::FormatType shown;
+    };
+    for (const Case &c : {Case{"en_US", QLocale::ShortFormat}, Case{"de_DE", QLocale::ShortFormat},
+                          Case{"ja_JP", QLocale::ShortFormat}, Case{"ar_EG", QLocale::NarrowFormat},
+                          Case{"he_IL", QLocale::NarrowFormat}}) {
+        SCOPED_TRACE(c.locale);
+        const QLocale locale(QString::fromLatin1(c.locale));
+        QLocale::setDefault(locale);
+        open();
+        store.set(Keys::workingHours, true);
+        QApplication::processEvents();
+        for (QAbstractButton *day : view->workingHours()->dayButtons())
+            EXPECT_LE(day->fontMetrics().horizontalAdvance(day->text()), day->width())
+                << day->text().toStdString();
+        const int first = int(locale.firstDayOfWeek());
+        EXPECT_EQ(view->workingHours()->dayButtons().at(0)->text(), locale.dayName(first, c.shown));
+        store.set(Keys::workingHours, false);
+    }
+    QLocale::setDefault(QLocale::system());
+}
+
 TEST_F(Settings, refusesEqualFromAndToWithANoteAndKeepsWhatWasStored) {
     store.set(Keys::workingHours, true);
     WorkingHoursRows *hours = view->workingHours();

@@ -18,6 +18,22 @@ check "the desktop entry names the window's class" \
     'grep -qx "StartupWMClass=Paytick" "$prefix/share/applications/$id.desktop"'
 check "the AppStream metadata is valid" \
     'appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log"'
+# Each language Paytick speaks names and describes it in the menu and the software centre.
+languages=$(ls "$(dirname "$0")/../../translations" | sed -n 's/^paytick_\(.*\)\.ts$/\1/p')
+speaks_all() { # speaks_all FILE PATTERN: PATTERN with LANG as the entry's and TAG as AppStream's code
+    local language pattern
+    for language in $languages; do
+        pattern=${2//LANG/$language}
+        grep -q "${pattern//TAG/${language/_/-}}" "$1" || { echo "no $language in $1"; return 1; }
+    done
+}
+check "the desktop entry is in every language Paytick speaks" \
+    'for key in GenericName Comment Keywords; do
+        speaks_all "$prefix/share/applications/$id.desktop" "^$key\[LANG\]=." || return 1
+    done'
+check "the metadata is in every language Paytick speaks" \
+    'speaks_all "$prefix/share/metainfo/$id.metainfo.xml" "<summary xml:lang=\"TAG\">" &&
+        speaks_all "$prefix/share/metainfo/$id.metainfo.xml" "<p xml:lang=\"TAG\">"'
 check "the metadata names this version" \
     'grep -q "<release version=\"$("$prefix/bin/paytick" --version | cut -d" " -f2)\"" \
         "$prefix/share/metainfo/$id.metainfo.xml"'

@@ -211,6 +211,18 @@ start_a11y() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 tree() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_tree.py" 2>/dev/null; }
+# Each shown object's name, description, text and place (see a11y_tree.py).
+texts() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_tree.py" --texts 2>/dev/null; }
+# The shown object with this role and name: its left edge on the screen, or a click on it.
+left_of() { # left_of ROLE NAME
+    awk -F'\t' -v role="$1" -v name="$2" '$1 == role && $2 == name { print $5; exit }' <<<"$(texts)"
+}
+click_named() { # click_named ROLE NAME
+    local place
+    place=$(awk -F'\t' -v role="$1" -v name="$2" \
+        '$1 == role && $2 == name { print $5 + int($7 / 2), $6 + int($8 / 2); exit }' <<<"$(texts)")
+    [ -n "$place" ] && xdotool mousemove $place click 1
+}
 has() { # has ROLE NAME [STATES]: an object shown with exactly this role and name
     grep -qP "^$1\t$2\t${3:-.*}\$" <<<"$(tree)"
 }
