@@ -1,5 +1,6 @@
-#include "WorkingHoursRows.h"
+#include "WorkingHoursSection.h"
 
+#include "Bind.h"
 #include "LocaleServices.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
@@ -62,22 +63,23 @@ QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
 
 } // namespace
 
-WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen)
-    : QObject(screen)
+WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
+    : QWidget(parent)
     , store_(store)
-    , hoursSwitch_(new ToggleSwitch(QStringLiteral("Working hours"), screen))
-    , from_(timeEdit(QStringLiteral("From"), screen))
-    , to_(timeEdit(QStringLiteral("To"), screen))
-    , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), screen))
-    , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), screen))
-    , breakFrom_(timeEdit(QStringLiteral("Break from"), screen))
-    , breakTo_(timeEdit(QStringLiteral("Break to"), screen))
-    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), screen)) {
-    column->addWidget(SettingsRows::divider(screen));
+    , hoursSwitch_(new ToggleSwitch(QStringLiteral("Working hours"), this))
+    , from_(timeEdit(QStringLiteral("From"), this))
+    , to_(timeEdit(QStringLiteral("To"), this))
+    , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), this))
+    , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), this))
+    , breakFrom_(timeEdit(QStringLiteral("Break from"), this))
+    , breakTo_(timeEdit(QStringLiteral("Break to"), this))
+    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), this)) {
+    auto *column = SettingsRows::column(this);
+    column->addWidget(SettingsRows::divider(this));
     column->addLayout(
-        SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, screen));
+        SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, this));
 
-    auto *days = new QWidget(screen);
+    auto *days = new QWidget(this);
     days->setStyleSheet(QString::fromLatin1(dayStyle));
     auto *dayLine = new QHBoxLayout(days);
     dayLine->setContentsMargins(0, 0, 0, 0);
@@ -92,42 +94,38 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
         button->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
         button->setFont(TextStyle::caption());
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        connect(button, &QToolButton::toggled, this, [this, day](bool on) {
-            if (!following_)
-                store_.set(Keys::workDays, store_.get(Keys::workDays).with(day, on));
-        });
         dayLine->addWidget(button);
         dayButtons_.append(button);
         dayNumbers_.append(day);
     }
 
-    breakTimes_ = span(breakFrom_, breakTo_, screen);
-    QWidget *breakLine = strip(screen, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
+    breakTimes_ = span(breakFrom_, breakTo_, this);
+    QWidget *breakLine = strip(this, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
 
     rows_ = {SettingsRows::labelled(QStringLiteral("Days"), days),
-             SettingsRows::labelled(QStringLiteral("Hours"), span(from_, to_, screen)), hoursNote_,
+             SettingsRows::labelled(QStringLiteral("Hours"), span(from_, to_, this)), hoursNote_,
              SettingsRows::labelled(QStringLiteral("Break"), breakLine), breakNote_};
     for (QWidget *row : rows_)
         column->addWidget(row);
 
-    // Each control writes its key, except while it is being brought to the store.
-    const auto writes = [this](const auto &key) {
-        return [this, key](const auto &value) {
-            if (!following_)
-                store_.set(key, value);
-        };
-    };
-    connect(hoursSwitch_, &ToggleSwitch::toggled, this, writes(Keys::workingHours));
-    connect(breakSwitch_, &ToggleSwitch::toggled, this, writes(Keys::breakEnabled));
+    Bind::toggle(hoursSwitch_, Setting(store, Keys::workingHours));
+    Bind::toggle(breakSwitch_, Setting(store, Keys::breakEnabled));
+    Bind::days(dayButtons_, dayNumbers_, Setting(store, Keys::workDays));
+    // Times come in pairs that must make sense together, so they are written
+    // and followed here; each change of a time is the user's, for following
+    // blocks their signals.
     for (QTimeEdit *edit : {breakFrom_, breakTo_})
-        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeBreak);
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeBreak);
     for (QTimeEdit *edit : {from_, to_})
-        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeHours);
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeHours);
+    Bind::anyOf(store_, this,
+                {Keys::workingHours.name, Keys::workFrom.name, Keys::workTo.name,
+                 Keys::breakEnabled.name, Keys::breakFrom.name, Keys::breakTo.name},
+                [this] { followStore(); });
+    followStore();
 }
 
-void WorkingHoursRows::storeHours() {
-    if (following_)
-        return;
+void WorkingHoursSection::storeHours() {
     // A shift needs a length; the times stay as typed until they make one.
     // Both read first: storing one brings the other back to what is stored.
     const QTime from = from_->time();
@@ -140,7 +138,7 @@ void WorkingHoursRows::storeHours() {
     store_.set(Keys::workTo, to);
 }
 
-bool WorkingHoursRows::breakFits() const {
+bool WorkingHoursSection::breakFits() const {
     WorkSchedule schedule;
     schedule.from = store_.get(Keys::workFrom);
     schedule.to = store_.get(Keys::workTo);
@@ -149,9 +147,7 @@ bool WorkingHoursRows::breakFits() const {
     return schedule.breakFits();
 }
 
-void WorkingHoursRows::storeBreak() {
-    if (following_)
-        return;
+void WorkingHoursSection::storeBreak() {
     // A break outside the hours would count as none: the stored one stays in
     // force, and the times stay as typed until they fit.
     const QTime from = breakFrom_->time();
@@ -167,20 +163,16 @@ void WorkingHoursRows::storeBreak() {
     storingBreak_ = false;
 }
 
-void WorkingHoursRows::followStore() {
-    following_ = true;
+void WorkingHoursSection::followStore() {
+    const QSignalBlocker quietFrom(from_), quietTo(to_), quietBreakFrom(breakFrom_),
+        quietBreakTo(breakTo_);
     const bool on = store_.get(Keys::workingHours);
-    hoursSwitch_->setChecked(on);
-    const WeekDays days = store_.get(Keys::workDays);
-    for (qsizetype i = 0; i < dayButtons_.size(); ++i)
-        dayButtons_[i]->setChecked(days.contains(dayNumbers_[i]));
     // A refused pair stays on screen until the user mends it.
     if (!refused_) {
         from_->setTime(store_.get(Keys::workFrom));
         to_->setTime(store_.get(Keys::workTo));
     }
     const bool breakOn = store_.get(Keys::breakEnabled);
-    breakSwitch_->setChecked(breakOn);
     const bool breakWasRefused = breakRefused_;
     if (!storingBreak_) {
         if (!breakRefused_) {
@@ -195,7 +187,8 @@ void WorkingHoursRows::followStore() {
     for (QWidget *row : rows_)
         row->setVisible(on && (row != hoursNote_ || refused_) &&
                         (row != breakNote_ || (breakOn && breakRefused_)));
-    following_ = false;
+    // The screen's height follows at once.
+    updateGeometry();
     if (breakWasRefused && !breakRefused_)
         storeBreak();
 }
