@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>لون الأرقام</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -94,6 +101,21 @@ small panel that floats above your other windows.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1، %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>العملة</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>الرمز %1</translation>
     </message>
 </context>
 <context>
@@ -220,6 +242,41 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>الهدف</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>كم تريد أن تربح</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>لأجل ماذا</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>المبلغ</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>أدخل مبلغًا لتتابع هدفك</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>أدخل المبلغ رقمًا، مثل 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -288,56 +345,8 @@ small panel that floats above your other windows.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>العرض</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>الهدف</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>كم تريد أن تربح</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>لأجل ماذا</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>صورة</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>الإعدادات</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>العملة</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>لون الأرقام</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>المبلغ</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>النص</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>الرمز %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>أدخل مبلغًا لتتابع هدفك</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>أدخل المبلغ رقمًا، مثل 5000</translation>
     </message>
 </context>
 <context>
@@ -371,11 +380,7 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>يجب أن تقع الاستراحة ضمن ساعات العمل</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>ساعات العمل</translation>
@@ -403,6 +408,10 @@ small panel that floats above your other windows.
     <message>
         <source>Break to</source>
         <translation>الاستراحة إلى</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>يجب أن تقع الاستراحة ضمن ساعات العمل</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Ziffernfarbe</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Symbol %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Wie viel verdienen</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>Wofür</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Geben Sie einen Betrag ein, um Ihr Ziel zu verfolgen</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Geben Sie den Betrag als Zahl ein, etwa 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Anzeige</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Ziel</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Wie viel verdienen</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>Wofür</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Währung</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Ziffernfarbe</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Betrag</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Symbol %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Geben Sie einen Betrag ein, um Ihr Ziel zu verfolgen</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Geben Sie den Betrag als Zahl ein, etwa 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>Die Pause muss in der Arbeitszeit liegen</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Arbeitszeit</translation>
@@ -404,6 +409,10 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
     <message>
         <source>Break to</source>
         <translation>Pause bis</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Die Pause muss in der Arbeitszeit liegen</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Color de cifras</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ desde que pulsó «Empezar a ganar».
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Símbolo %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ desde que pulsó «Empezar a ganar».
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Cuánto ganar</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>Para qué</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Introduzca un importe para seguir su meta</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Introduzca el importe como número, p. ej. 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ desde que pulsó «Empezar a ganar».
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Mostrar</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Meta</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Cuánto ganar</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>Para qué</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Imagen</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Configuración</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Moneda</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Color de cifras</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Importe</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texto</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Símbolo %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Introduzca un importe para seguir su meta</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Introduzca el importe como número, p. ej. 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ desde que pulsó «Empezar a ganar».
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>La pausa debe estar dentro del horario</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Horario laboral</translation>
@@ -404,6 +409,10 @@ desde que pulsó «Empezar a ganar».
     <message>
         <source>Break to</source>
         <translation>Pausa hasta</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>La pausa debe estar dentro del horario</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Couleur des chiffres</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Symbole %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Combien gagner</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>Pour quoi</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Saisissez un montant pour suivre votre objectif</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Saisissez le montant en chiffres, par exemple 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Afficher</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Objectif</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Combien gagner</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>Pour quoi</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Image</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Devise</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Couleur des chiffres</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Montant</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Symbole %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Saisissez un montant pour suivre votre objectif</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Saisissez le montant en chiffres, par exemple 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>La pause doit se situer dans les heures</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Heures de travail</translation>
@@ -404,6 +409,10 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
     <message>
         <source>Break to</source>
         <translation>Fin de pause</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>La pause doit se situer dans les heures</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Colore cifre</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ da quando hai premuto «Inizia a guadagnare».
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Valuta</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Simbolo %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ da quando hai premuto «Inizia a guadagnare».
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Quanto guadagnare</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>A cosa serve</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Inserisci un importo per seguire l&apos;obiettivo</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Inserisci l&apos;importo come numero, ad es. 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ da quando hai premuto «Inizia a guadagnare».
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Mostra</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Obiettivo</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Quanto guadagnare</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>A cosa serve</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Immagine</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Valuta</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Colore cifre</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Importo</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Testo</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Simbolo %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Inserisci un importo per seguire l&apos;obiettivo</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Inserisci l&apos;importo come numero, ad es. 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ da quando hai premuto «Inizia a guadagnare».
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>La pausa deve stare dentro l&apos;orario</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Orario di lavoro</translation>
@@ -404,6 +409,10 @@ da quando hai premuto «Inizia a guadagnare».
     <message>
         <source>Break to</source>
         <translation>Pausa alle</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>La pausa deve stare dentro l&apos;orario</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>数字の色</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ small panel that floats above your other windows.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>通貨</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>記号 %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>目標</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>目標金額</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>用途</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>目標を追跡するには金額を入力してください</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>金額を数値で入力してください (例: 5000)</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ small panel that floats above your other windows.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>表示</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>目標</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>目標金額</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>用途</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>画像</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>設定</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>通貨</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>数字の色</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>金額</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>テキスト</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>記号 %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>目標を追跡するには金額を入力してください</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>金額を数値で入力してください (例: 5000)</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>休憩は勤務時間内にしてください</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>勤務時間</translation>
@@ -404,6 +409,10 @@ small panel that floats above your other windows.
     <message>
         <source>Break to</source>
         <translation>休憩終了</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>休憩は勤務時間内にしてください</translation>
     </message>
     <message>
         <source>Days</source>

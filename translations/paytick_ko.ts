@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>숫자 색</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ small panel that floats above your other windows.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>통화</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>기호 %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>목표</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>목표 금액</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>용도</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>그림</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>금액</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>목표를 추적하려면 금액을 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>금액을 숫자로 입력하십시오(예: 5000)</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ small panel that floats above your other windows.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>표시</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>목표</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>목표 금액</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>용도</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>그림</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>설정</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>통화</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>숫자 색</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>금액</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>텍스트</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>기호 %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>목표를 추적하려면 금액을 입력하십시오</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>금액을 숫자로 입력하십시오(예: 5000)</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>휴식은 근무 시간 안에 있어야 합니다</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>근무 시간</translation>
@@ -404,6 +409,10 @@ small panel that floats above your other windows.
     <message>
         <source>Break to</source>
         <translation>휴식 종료</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>휴식은 근무 시간 안에 있어야 합니다</translation>
     </message>
     <message>
         <source>Days</source>

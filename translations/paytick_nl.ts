@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Cijferkleur</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ sinds u op ‘Beginnen met verdienen’ drukte.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Valuta</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Symbool %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ sinds u op ‘Beginnen met verdienen’ drukte.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Hoeveel verdienen</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>Waarvoor</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Bedrag</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Voer een bedrag in om uw doel te volgen</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Voer het bedrag als getal in, bijvoorbeeld 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ sinds u op ‘Beginnen met verdienen’ drukte.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Tonen</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Doel</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Hoeveel verdienen</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>Waarvoor</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Afbeelding</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Instellingen</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Valuta</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Cijferkleur</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Bedrag</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Tekst</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Symbool %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Voer een bedrag in om uw doel te volgen</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Voer het bedrag als getal in, bijvoorbeeld 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ sinds u op ‘Beginnen met verdienen’ drukte.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>De pauze moet binnen de werktijd vallen</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Werktijden</translation>
@@ -404,6 +409,10 @@ sinds u op ‘Beginnen met verdienen’ drukte.
     <message>
         <source>Break to</source>
         <translation>Pauze tot</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>De pauze moet binnen de werktijd vallen</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Kolor cyfr</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Waluta</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Symbol %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Cel</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Ile zarobić</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>Na co</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Kwota</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Wpisz kwotę, aby śledzić cel</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Wpisz kwotę jako liczbę, np. 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Pokaż</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Cel</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Ile zarobić</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>Na co</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Obraz</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Waluta</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Kolor cyfr</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Kwota</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Tekst</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Symbol %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Wpisz kwotę, aby śledzić cel</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Wpisz kwotę jako liczbę, np. 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>Przerwa musi mieścić się w godzinach pracy</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Godziny pracy</translation>
@@ -404,6 +409,10 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
     <message>
         <source>Break to</source>
         <translation>Przerwa do</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Przerwa musi mieścić się w godzinach pracy</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Cor dos números</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ desde que apertou “Começar a ganhar”.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moeda</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Símbolo %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ desde que apertou “Começar a ganhar”.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Quanto ganhar</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>Para quê</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Digite um valor para acompanhar sua meta</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Digite o valor como número, por exemplo 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ desde que apertou “Começar a ganhar”.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Mostrar</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Meta</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Quanto ganhar</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>Para quê</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Imagem</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Configurações</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Moeda</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Cor dos números</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Valor</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texto</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Símbolo %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Digite um valor para acompanhar sua meta</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Digite o valor como número, por exemplo 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ desde que apertou “Começar a ganhar”.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>A pausa precisa estar dentro do horário</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Horário de trabalho</translation>
@@ -404,6 +409,10 @@ desde que apertou “Começar a ganhar”.
     <message>
         <source>Break to</source>
         <translation>Pausa até</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>A pausa precisa estar dentro do horário</translation>
     </message>
     <message>
         <source>Days</source>

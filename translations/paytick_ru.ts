@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Цвет цифр</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ small panel that floats above your other windows.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Показ</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Символ %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Сколько заработать</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>На что</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Сумма</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Укажите сумму, чтобы следить за целью</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Укажите сумму числом, например 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ small panel that floats above your other windows.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Показ</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Цель</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Сколько заработать</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>На что</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Картинка</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Валюта</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Цвет цифр</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Сумма</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Текст</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Символ %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Укажите сумму, чтобы следить за целью</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Укажите сумму числом, например 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>Перерыв должен быть в рабочих часах</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Рабочие часы</translation>
@@ -404,6 +409,10 @@ small panel that floats above your other windows.
     <message>
         <source>Break to</source>
         <translation>Перерыв до</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Перерыв должен быть в рабочих часах</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>Rakam rengi</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -95,6 +102,21 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>Göster</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Para birimi</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Simge %1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +243,41 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>Hedef</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>Ne kadar kazanılacak</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>Ne için</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Görsel</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Tutar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>Hedefinizi izlemek için bir tutar girin</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>Tutarı sayı olarak girin, örneğin 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -289,56 +346,8 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>Göster</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>Hedef</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>Ne kadar kazanılacak</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>Ne için</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Görsel</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Ayarlar</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Para birimi</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>Rakam rengi</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Tutar</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Metin</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>Simge %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>Hedefinizi izlemek için bir tutar girin</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>Tutarı sayı olarak girin, örneğin 5000</translation>
     </message>
 </context>
 <context>
@@ -372,11 +381,7 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>Mola çalışma saatleri içinde olmalı</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>Çalışma saatleri</translation>
@@ -404,6 +409,10 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
     <message>
         <source>Break to</source>
         <translation>Mola bitişi</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Mola çalışma saatleri içinde olmalı</translation>
     </message>
     <message>
         <source>Days</source>

@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ColorSection</name>
+    <message>
+        <source>Number color</source>
+        <translation>数字颜色</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: paytick [--help] [--version] [Qt options]
@@ -94,6 +101,21 @@ small panel that floats above your other windows.
         <source>%1, %2</source>
         <comment>what the display stands at, then the pause sign</comment>
         <translation>%1，%2</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencySection</name>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>货币</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>符号 %1</translation>
     </message>
 </context>
 <context>
@@ -220,6 +242,41 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>GoalSection</name>
+    <message>
+        <source>Goal</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation>目标金额</translation>
+    </message>
+    <message>
+        <source>What it&apos;s for</source>
+        <translation>用途</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金额</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Enter an amount to start tracking your goal</source>
+        <translation>输入金额以跟踪您的目标</translation>
+    </message>
+    <message>
+        <source>Enter the amount as a number, like 5000</source>
+        <translation>请以数字输入金额，例如 5000</translation>
+    </message>
+</context>
+<context>
     <name>ImageChooser</name>
     <message>
         <source>Couldn&apos;t read that image</source>
@@ -288,56 +345,8 @@ small panel that floats above your other windows.
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Show</source>
-        <translation>显示</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation>目标</translation>
-    </message>
-    <message>
-        <source>How much to make</source>
-        <translation>目标金额</translation>
-    </message>
-    <message>
-        <source>What it&apos;s for</source>
-        <translation>用途</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>图片</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>设置</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>货币</translation>
-    </message>
-    <message>
-        <source>Number color</source>
-        <translation>数字颜色</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>金额</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>文字</translation>
-    </message>
-    <message>
-        <source>Symbol %1</source>
-        <translation>符号 %1</translation>
-    </message>
-    <message>
-        <source>Enter an amount to start tracking your goal</source>
-        <translation>输入金额以跟踪您的目标</translation>
-    </message>
-    <message>
-        <source>Enter the amount as a number, like 5000</source>
-        <translation>请以数字输入金额，例如 5000</translation>
     </message>
 </context>
 <context>
@@ -371,11 +380,7 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
-    <name>WorkingHoursRows</name>
-    <message>
-        <source>The break must lie within the hours</source>
-        <translation>休息时间必须在工作时间内</translation>
-    </message>
+    <name>WorkingHoursSection</name>
     <message>
         <source>Working hours</source>
         <translation>工作时间</translation>
@@ -403,6 +408,10 @@ small panel that floats above your other windows.
     <message>
         <source>Break to</source>
         <translation>休息结束</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>休息时间必须在工作时间内</translation>
     </message>
     <message>
         <source>Days</source>

@@ -1,10 +1,7 @@
 #include "CommandLine.h"
 
+#include "DesktopPlatform.h"
 #include "Translations.h"
-
-#if PAYTICK_X11
-#include <xcb/xcb.h>
-#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,24 +43,12 @@ bool isSet(const char *variable) {
     return value != nullptr && *value != '\0';
 }
 
-// Whether the X server the panel would use answers (Qt's xcb backend aborts
-// when it does not).
-bool displayOpens() {
-#if PAYTICK_X11
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool opens = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return opens;
-#else
-    return true; // Qt says itself what it cannot open
-#endif
-}
-
 } // namespace
 
 namespace CommandLine {
 
-std::optional<int> settleBeforeStart(int argc, char **argv, const Translations &translations) {
+std::optional<int> settleBeforeStart(int argc, char **argv, const DesktopPlatform &desktop,
+                                     const Translations &translations) {
     const auto text = [&translations](const char *source) {
         return translations.translate("CommandLine", source).toLocal8Bit();
     };
@@ -100,7 +85,7 @@ std::optional<int> settleBeforeStart(int argc, char **argv, const Translations &
                    stderr);
         return 1;
     }
-    if (x11 && !displayOpens()) {
+    if (x11 && !desktop.displayOpens()) {
         std::fputs(
             text(QT_TRANSLATE_NOOP("CommandLine", "Paytick needs a graphical desktop session: the "
                                                   "display %1 cannot be opened.\n"))

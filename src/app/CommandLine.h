@@ -2,6 +2,7 @@
 
 #include <optional>
 
+class DesktopPlatform;
 class Translations;
 
 // What is settled before any window: --help, --version, options nobody knows,
@@ -11,6 +12,7 @@ namespace CommandLine {
 
 // The exit code when Paytick must stop here; no value to go on and start.
 // What it prints is in the language `translations` chose.
-std::optional<int> settleBeforeStart(int argc, char **argv, const Translations &translations);
+std::optional<int> settleBeforeStart(int argc, char **argv, const DesktopPlatform &desktop,
+                                     const Translations &translations);
 
 } // namespace CommandLine

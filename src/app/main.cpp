@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "ContentView.h"
 #include "DarkLook.h"
+#include "DesktopPlatform.h"
 #include "FloatingPanel.h"
 #include "RuntimeFolder.h"
 #include "SettingsStore.h"
@@ -49,8 +50,9 @@ public:
 
 int main(int argc, char **argv) {
     Translations translations;
+    const std::unique_ptr<DesktopPlatform> desktop = DesktopPlatform::forThisBuild();
     if (const std::optional<int> exitCode =
-            CommandLine::settleBeforeStart(argc, argv, translations))
+            CommandLine::settleBeforeStart(argc, argv, *desktop, translations))
         return *exitCode;
     preferXWayland(argc, argv);
     // Each tick uploads a few small digits; a plain image upload costs less
@@ -89,7 +91,7 @@ int main(int argc, char **argv) {
                      &QApplication::quit);
 
     SettingsStore store;
-    FloatingPanel panel(store);
+    FloatingPanel panel(store, *desktop);
     QObject::connect(&instance, &SingleInstance::activationRequested, &panel,
                      &FloatingPanel::bringToFront);
     FirstFrameReporter reporter;

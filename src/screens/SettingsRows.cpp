@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,6 +21,13 @@ const char *const columnLabel = "settingsColumnLabel";
 } // namespace
 
 namespace SettingsRows {
+
+QVBoxLayout *column(QWidget *section, int spacing) {
+    auto *rows = new QVBoxLayout(section);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(spacing);
+    return rows;
+}
 
 QWidget *labelled(const QString &title, QWidget *content) {
     auto *line = new QWidget(content->parentWidget());

@@ -1,66 +1,28 @@
 #include "SettingsView.h"
 
 #include "BackButton.h"
-#include "ColorSwatch.h"
-#include "Currency.h"
-#include "CurrencyPicker.h"
-#include "Earnings.h"
-#include "EmojiChooser.h"
-#include "FieldText.h"
-#include "GoalPictureKind.h"
 #include "ImageChooser.h"
-#include "SegmentedControl.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
-#include "ToggleSwitch.h"
-#include "WorkingHoursRows.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-QLineEdit *field(const QString &placeholder, QWidget *parent) {
-    auto *edit = new QLineEdit(parent);
-    edit->setPlaceholderText(placeholder);
-    edit->setAccessibleName(placeholder);
-    return edit;
-}
-
-// Writes every edit as typed; takes the stored text only when it differs, so
-// the caret and the input method stay where the user left them.
-void bindText(QLineEdit *edit, SettingsStore &store, const Key<QString> &key) {
-    QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [&store, key](const QString &text) { store.set(key, text); });
-}
-
-} // namespace
 
 SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, FileAsker askForImage,
                            QWidget *parent)
     : QWidget(parent)
-    , store_(store)
     , close_(std::move(close))
-    , currency_(new CurrencyPicker(this))
-    , style_(new SegmentedControl(tr("Show"), {QString(), QString()}, this))
-    , goalSwitch_(new ToggleSwitch(tr("Goal"), this))
-    , amount_(field(tr("How much to make"), this))
-    , amountNote_(TextStyle::warningNote(QString(), this))
-    , text_(field(tr("What it's for"), this))
-    , picture_(new SegmentedControl(tr("Picture"), labels<GoalPictureKind>(), this))
-    , emojiChooser_(new EmojiChooser(Setting(store, Keys::goalEmoji), this))
-    , imageChooser_(
-          new ImageChooser(Setting(store, Keys::goalImage), std::move(askForImage), this)) {
+    , currency_(new CurrencySection(store, this))
+    , colors_(new ColorSection(store, this))
+    , goal_(new GoalSection(store, std::move(askForImage), this))
+    , workingHours_(new WorkingHoursSection(store, this)) {
     // Opened, the screen takes the keys, so Escape closes it whatever was
     // clicked before; a click on its background takes them back.
     setFocusPolicy(Qt::ClickFocus);
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
+    auto *column = SettingsRows::column(this);
     column->setSizeConstraint(QLayout::SetDefaultConstraint);
 
     auto *header = new QHBoxLayout;
@@ -69,102 +31,18 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     header->addWidget(TextStyle::secondaryCaption(tr("Settings"), this));
     header->addStretch(1);
     column->addLayout(header);
-
-    currency_->setAccessibleName(tr("Currency"));
-    currency_->setFont(TextStyle::caption());
-    for (const Currency::Entry &entry : Currency::all())
-        currency_->addItem(entry.code + QStringLiteral(" \u2013 ") + entry.name, entry.code);
-    column->addWidget(SettingsRows::labelled(tr("Currency"), currency_));
-    column->addWidget(SettingsRows::labelled(tr("Show"), style_));
-
-    auto *colors = new QVBoxLayout;
-    colors->setSpacing(6);
-    colors->addWidget(TextStyle::secondaryCaption(tr("Number color"), this));
-    auto *swatchRow = new QHBoxLayout;
-    swatchRow->setSpacing(0);
-    for (DigitColor color : allCases<DigitColor>()) {
-        if (!swatches_.isEmpty())
-            swatchRow->addStretch(1);
-        auto *swatch = new ColorSwatch(color, this);
-        connect(swatch, &ColorSwatch::clicked, this, [this, color] {
-            store_.set(Keys::digitColor, color);
-            followStore(); // a click on the ringed one must keep its ring
-        });
-        swatches_.append(swatch);
-        swatchRow->addWidget(swatch);
-    }
-    colors->addLayout(swatchRow);
-    column->addLayout(colors);
-
-    column->addWidget(SettingsRows::divider(this));
-    column->addLayout(SettingsRows::switchLine(tr("Goal"), goalSwitch_, this));
-
-    // The goal's rows are the screen's own rows, so that showing or hiding one
-    // changes the natural height at once.
-    amountRow_ = SettingsRows::labelled(tr("Amount"), amount_);
-    textRow_ = SettingsRows::labelled(tr("Text"), text_);
-    pictureRow_ = SettingsRows::labelled(tr("Picture"), picture_);
-    for (QWidget *goalRow :
-         {amountRow_, static_cast<QWidget *>(amountNote_), textRow_, pictureRow_,
-          static_cast<QWidget *>(emojiChooser_), static_cast<QWidget *>(imageChooser_)})
-        column->addWidget(goalRow);
-    workingHours_ = new WorkingHoursRows(store_, column, this);
+    for (QWidget *section : {static_cast<QWidget *>(currency_), static_cast<QWidget *>(colors_),
+                             static_cast<QWidget *>(goal_), static_cast<QWidget *>(workingHours_)})
+        column->addWidget(section);
     SettingsRows::alignLabels(this);
     column->addStretch(1);
 
-    connect(currency_, &QComboBox::activated, this, [this](int index) {
-        store_.set(Keys::currency, currency_->itemData(index).toString());
-    });
-    connect(style_, &SegmentedControl::chosen, this, [this](int index) {
-        store_.set(Keys::currencyStyle, allCases<CurrencyStyle>().at(std::size_t(index)));
-    });
-    connect(goalSwitch_, &ToggleSwitch::toggled, this,
-            [this](bool on) { store_.set(Keys::goalEnabled, on); });
-    bindText(amount_, store_, Keys::goalAmount);
-    bindText(text_, store_, Keys::goalText);
-    connect(picture_, &SegmentedControl::chosen, this, [this](int index) {
-        store_.set(Keys::goalPicture, allCases<GoalPictureKind>().at(std::size_t(index)));
-    });
-    connect(&store_, &SettingsStore::changed, this, &SettingsView::followStore);
-    followStore();
+    // After the sections, which show or hide their rows first.
+    connect(&store, &SettingsStore::changed, this, &SettingsView::reportHeight);
+    reportHeight();
     // Fonts, styles and the image chooser's note can change the height too.
     installEventFilter(this);
-    imageChooser_->installEventFilter(this);
-}
-
-void SettingsView::followStore() {
-    const QString code = store_.get(Keys::currency);
-    const int index = currency_->findData(code);
-    if (currency_->currentIndex() != index)
-        currency_->setCurrentIndex(index);
-    style_->setLabel(0, tr("Symbol %1").arg(Currency::symbol(code)));
-    style_->setLabel(1, code);
-    style_->setSelected(static_cast<int>(store_.get(Keys::currencyStyle)));
-
-    const DigitColor chosen = store_.get(Keys::digitColor);
-    for (ColorSwatch *swatch : swatches_)
-        swatch->setChecked(swatch->digitColor() == chosen);
-
-    const bool goalOn = store_.get(Keys::goalEnabled);
-    if (goalSwitch_->isChecked() != goalOn)
-        goalSwitch_->setChecked(goalOn);
-    for (QWidget *goalRow : {amountRow_, textRow_, pictureRow_})
-        goalRow->setVisible(goalOn);
-
-    const QString amount = store_.get(Keys::goalAmount);
-    FieldText::showAmount(amount_, amount, store_.get(Keys::amountHidden));
-    const bool parses = Earnings::parseAmount(amount).has_value();
-    amountNote_->setVisible(goalOn && !parses);
-    amountNote_->setText(amount.isEmpty() ? tr("Enter an amount to start tracking your goal")
-                                          : tr("Enter the amount as a number, like 5000"));
-    FieldText::show(text_, store_.get(Keys::goalText));
-
-    const GoalPictureKind kind = store_.get(Keys::goalPicture);
-    picture_->setSelected(static_cast<int>(kind));
-    emojiChooser_->setVisible(goalOn && kind == GoalPictureKind::emoji);
-    imageChooser_->setVisible(goalOn && kind == GoalPictureKind::image);
-    workingHours_->followStore();
-    reportHeight();
+    goal_->imageChooser()->installEventFilter(this);
 }
 
 int SettingsView::naturalHeight() const {

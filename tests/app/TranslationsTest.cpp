@@ -1,8 +1,11 @@
 #include "Translations.h"
 
+#include "ColorSection.h"
 #include "ColorSwatch.h"
 #include "ContentView.h"
+#include "DesktopPlatform.h"
 #include "FloatingPanel.h"
+#include "GoalSection.h"
 #include "QtPrinters.h"
 #include "SegmentedControl.h"
 #include "SettingsView.h"
@@ -32,6 +35,11 @@ QPushButton *segment(const SegmentedControl *picker, const QString &label) {
         if (button->text() == label)
             return button;
     return nullptr;
+}
+
+DesktopPlatform &desktop() {
+    static const std::unique_ptr<DesktopPlatform> platform = DesktopPlatform::forThisBuild();
+    return *platform;
 }
 
 // What on `screen` does not show whole: a text wider than its control, a
@@ -119,11 +127,12 @@ TEST(Translations, aFileWrittenInOneLanguageReadsTheSameInAnother) {
                 store, [] {}, [](QWidget *) { return std::nullopt; });
             store.set(Keys::goalEnabled, true);
             QPushButton *yearly = segment(setup.periodPicker(), QString::fromUtf8(c.yearly));
-            QPushButton *image = segment(settings.picturePicker(), QString::fromUtf8(c.image));
+            QPushButton *image =
+                segment(settings.goal()->picturePicker(), QString::fromUtf8(c.image));
             ASSERT_TRUE(yearly && image);
             QTest::mouseClick(yearly, Qt::LeftButton);
             QTest::mouseClick(image, Qt::LeftButton);
-            for (ColorSwatch *swatch : settings.swatches())
+            for (ColorSwatch *swatch : settings.colors()->swatches())
                 if (swatch->toolTip() == QString::fromUtf8(c.blue))
                     QTest::mouseClick(swatch, Qt::LeftButton);
         }
@@ -160,7 +169,7 @@ TEST(Translations, everyTextFitsTheSettingsAndBothOtherScreensInEveryLanguage) {
         store.set(Keys::workingHours, true);
         store.set(Keys::breakEnabled, true);
         store.set(Keys::salary, QStringLiteral("99999999999"));
-        FloatingPanel panel(store);
+        FloatingPanel panel(store, desktop());
         panel.present();
         QApplication::processEvents();
         const auto screenFits = [&panel](const char *name) {
@@ -187,7 +196,7 @@ TEST(Translations, theMenuSpeaksTheLanguage) {
     translations.install();
     TempSettings temp;
     SettingsStore store(temp.path());
-    FloatingPanel panel(store);
+    FloatingPanel panel(store, desktop());
     panel.present();
     QStringList items;
     QTimer::singleShot(0, [&items] {

@@ -1,5 +1,6 @@
-#include "WorkingHoursRows.h"
+#include "WorkingHoursSection.h"
 
+#include "Bind.h"
 #include "LocaleServices.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
@@ -66,21 +67,22 @@ QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
 
 } // namespace
 
-WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen)
-    : QObject(screen)
+WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
+    : QWidget(parent)
     , store_(store)
-    , hoursSwitch_(new ToggleSwitch(tr("Working hours"), screen))
-    , from_(timeEdit(tr("From"), screen))
-    , to_(timeEdit(tr("To"), screen))
-    , hoursNote_(TextStyle::warningNote(tr("From and To must differ"), screen))
-    , breakSwitch_(new ToggleSwitch(tr("Break"), screen))
-    , breakFrom_(timeEdit(tr("Break from"), screen))
-    , breakTo_(timeEdit(tr("Break to"), screen))
-    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), screen)) {
-    column->addWidget(SettingsRows::divider(screen));
-    column->addLayout(SettingsRows::switchLine(tr("Working hours"), hoursSwitch_, screen));
+    , hoursSwitch_(new ToggleSwitch(tr("Working hours"), this))
+    , from_(timeEdit(tr("From"), this))
+    , to_(timeEdit(tr("To"), this))
+    , hoursNote_(TextStyle::warningNote(tr("From and To must differ"), this))
+    , breakSwitch_(new ToggleSwitch(tr("Break"), this))
+    , breakFrom_(timeEdit(tr("Break from"), this))
+    , breakTo_(timeEdit(tr("Break to"), this))
+    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), this)) {
+    auto *column = SettingsRows::column(this);
+    column->addWidget(SettingsRows::divider(this));
+    column->addLayout(SettingsRows::switchLine(tr("Working hours"), hoursSwitch_, this));
 
-    days_ = new QWidget(screen);
+    days_ = new QWidget(this);
     QWidget *days = days_;
     days->installEventFilter(this);
     days->setStyleSheet(QString::fromLatin1(dayStyle));
@@ -98,46 +100,44 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
         button->setFont(TextStyle::caption());
         // Seven equal keys whatever their names; the names then fit the keys.
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        connect(button, &QToolButton::toggled, this, [this, day](bool on) {
-            if (!following_)
-                store_.set(Keys::workDays, store_.get(Keys::workDays).with(day, on));
-        });
         dayLine->addWidget(button);
         dayButtons_.append(button);
         dayNumbers_.append(day);
     }
 
-    breakTimes_ = span(breakFrom_, breakTo_, screen);
-    QWidget *breakLine = strip(screen, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
+    breakTimes_ = span(breakFrom_, breakTo_, this);
+    QWidget *breakLine = strip(this, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
 
     rows_ = {SettingsRows::labelled(tr("Days"), days),
-             SettingsRows::labelled(tr("Hours"), span(from_, to_, screen)), hoursNote_,
+             SettingsRows::labelled(tr("Hours"), span(from_, to_, this)), hoursNote_,
              SettingsRows::labelled(tr("Break"), breakLine), breakNote_};
     for (QWidget *row : rows_)
         column->addWidget(row);
 
-    // Each control writes its key, except while it is being brought to the store.
-    const auto writes = [this](const auto &key) {
-        return [this, key](const auto &value) {
-            if (!following_)
-                store_.set(key, value);
-        };
-    };
-    connect(hoursSwitch_, &ToggleSwitch::toggled, this, writes(Keys::workingHours));
-    connect(breakSwitch_, &ToggleSwitch::toggled, this, writes(Keys::breakEnabled));
+    Bind::toggle(hoursSwitch_, Setting(store, Keys::workingHours));
+    Bind::toggle(breakSwitch_, Setting(store, Keys::breakEnabled));
+    Bind::days(dayButtons_, dayNumbers_, Setting(store, Keys::workDays));
+    // Times come in pairs that must make sense together, so they are written
+    // and followed here; each change of a time is the user's, for following
+    // blocks their signals.
     for (QTimeEdit *edit : {breakFrom_, breakTo_})
-        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeBreak);
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeBreak);
     for (QTimeEdit *edit : {from_, to_})
-        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeHours);
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeHours);
+    Bind::anyOf(store_, this,
+                {Keys::workingHours.name, Keys::workFrom.name, Keys::workTo.name,
+                 Keys::breakEnabled.name, Keys::breakFrom.name, Keys::breakTo.name},
+                [this] { followStore(); });
+    followStore();
 }
 
-bool WorkingHoursRows::eventFilter(QObject *watched, QEvent *event) {
+bool WorkingHoursSection::eventFilter(QObject *watched, QEvent *event) {
     if (watched == days_ && event->type() == QEvent::Resize)
         fitDayNames();
-    return QObject::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
-void WorkingHoursRows::fitDayNames() {
+void WorkingHoursSection::fitDayNames() {
     // The locale's short names ("Mo", "Di"), or all narrow ones ("M", "D")
     // when one short name would not fit its key (Arabic's "الثلاثاء").
     const QLocale locale;
@@ -152,9 +152,7 @@ void WorkingHoursRows::fitDayNames() {
             locale.dayName(dayNumbers_[i], fit ? QLocale::ShortFormat : QLocale::NarrowFormat));
 }
 
-void WorkingHoursRows::storeHours() {
-    if (following_)
-        return;
+void WorkingHoursSection::storeHours() {
     // A shift needs a length; the times stay as typed until they make one.
     // Both read first: storing one brings the other back to what is stored.
     const QTime from = from_->time();
@@ -167,7 +165,7 @@ void WorkingHoursRows::storeHours() {
     store_.set(Keys::workTo, to);
 }
 
-bool WorkingHoursRows::breakFits() const {
+bool WorkingHoursSection::breakFits() const {
     WorkSchedule schedule;
     schedule.from = store_.get(Keys::workFrom);
     schedule.to = store_.get(Keys::workTo);
@@ -176,9 +174,7 @@ bool WorkingHoursRows::breakFits() const {
     return schedule.breakFits();
 }
 
-void WorkingHoursRows::storeBreak() {
-    if (following_)
-        return;
+void WorkingHoursSection::storeBreak() {
     // A break outside the hours would count as none: the stored one stays in
     // force, and the times stay as typed until they fit.
     const QTime from = breakFrom_->time();
@@ -194,20 +190,16 @@ void WorkingHoursRows::storeBreak() {
     storingBreak_ = false;
 }
 
-void WorkingHoursRows::followStore() {
-    following_ = true;
+void WorkingHoursSection::followStore() {
+    const QSignalBlocker quietFrom(from_), quietTo(to_), quietBreakFrom(breakFrom_),
+        quietBreakTo(breakTo_);
     const bool on = store_.get(Keys::workingHours);
-    hoursSwitch_->setChecked(on);
-    const WeekDays days = store_.get(Keys::workDays);
-    for (qsizetype i = 0; i < dayButtons_.size(); ++i)
-        dayButtons_[i]->setChecked(days.contains(dayNumbers_[i]));
     // A refused pair stays on screen until the user mends it.
     if (!refused_) {
         from_->setTime(store_.get(Keys::workFrom));
         to_->setTime(store_.get(Keys::workTo));
     }
     const bool breakOn = store_.get(Keys::breakEnabled);
-    breakSwitch_->setChecked(breakOn);
     const bool breakWasRefused = breakRefused_;
     if (!storingBreak_) {
         if (!breakRefused_) {
@@ -222,7 +214,8 @@ void WorkingHoursRows::followStore() {
     for (QWidget *row : rows_)
         row->setVisible(on && (row != hoursNote_ || refused_) &&
                         (row != breakNote_ || (breakOn && breakRefused_)));
-    following_ = false;
+    // The screen's height follows at once.
+    updateGeometry();
     if (breakWasRefused && !breakRefused_)
         storeBreak();
 }
