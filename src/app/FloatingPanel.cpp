@@ -20,7 +20,6 @@
 
 namespace {
 
-const QString frameKey = QStringLiteral("MainPanel/frame");
 constexpr int panelWidth = 320;
 const QKeySequence hideAmountKeys(Qt::CTRL | Qt::Key_H);
 
@@ -86,7 +85,7 @@ FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
 }
 
 void FloatingPanel::present() {
-    const QRect saved = store_.extra(frameKey).toRect();
+    const QRect saved = store_.get(Keys::panelFrame);
     const std::optional<QRect> restored =
         saved.isValid() ? placeOnScreen(QRect(saved.topLeft(), size())) : std::nullopt;
     const QScreen *primary = QGuiApplication::primaryScreen();
@@ -169,7 +168,7 @@ void FloatingPanel::resizeEvent(QResizeEvent *) {
 }
 
 void FloatingPanel::saveFrame() {
-    store_.setExtra(frameKey, QRect(place_, size()));
+    store_.set(Keys::panelFrame, QRect(place_, size()));
 }
 
 void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QLatin1StringView>
+#include <QRect>
 #include <QString>
 #include <QStringView>
 
@@ -23,7 +24,7 @@ concept HasTextForm = requires(const T &value, QStringView text) {
 };
 
 // How a setting is kept in the file.
-enum class StoredType { text, real, boolean, bytes };
+enum class StoredType { text, real, boolean, bytes, rect };
 
 // A setting's name with the type of its value, so that reading a key as the
 // wrong type does not compile.
@@ -41,10 +42,13 @@ template <typename T> struct Key {
             return StoredType::boolean;
         else if constexpr (std::is_same_v<T, std::optional<QByteArray>>)
             return StoredType::bytes;
+        else if constexpr (std::is_same_v<T, QRect>)
+            return StoredType::rect;
         else {
-            static_assert(std::is_same_v<T, QString> || ClosedListEnum<T> || HasTextForm<T>,
-                          "a setting is a text, a number, a flag, bytes, a closed list or "
-                          "a value with a text form");
+            static_assert(
+                std::is_same_v<T, QString> || ClosedListEnum<T> || HasTextForm<T>,
+                "a setting is a text, a number, a flag, bytes, a rectangle, a closed list "
+                "or a value with a text form");
             return StoredType::text;
         }
     }

@@ -62,16 +62,22 @@ namespace Keys {
 // An ISO 4217 code; anything else (a 10 kB text) would blank the display.
 bool isCurrencyCode(const QString &text);
 
+// Salary and counting.
 inline constexpr Key<QString> salary{QLatin1StringView("salary"), [] { return QString(); }};
 inline constexpr Key<PayPeriod> period{QLatin1StringView("period"),
                                        [] { return PayPeriod::monthly; }};
 inline constexpr Key<double> startedAt{QLatin1StringView("startedAt"), [] { return 0.0; }};
+// What the counter counts: since the start, or today's, this week's or this month's part.
+inline constexpr Key<CountFrom> countFrom{QLatin1StringView("countFrom"),
+                                          [] { return CountFrom::start; }};
+// Display.
 inline constexpr Key<QString> currency{QLatin1StringView("currency"),
                                        [] { return Currency::defaultCode(); }, &isCurrencyCode};
 inline constexpr Key<CurrencyStyle> currencyStyle{QLatin1StringView("currencyStyle"),
                                                   [] { return CurrencyStyle::code; }};
 inline constexpr Key<DigitColor> digitColor{QLatin1StringView("digitColor"),
                                             [] { return DigitColor::green; }};
+// Goal.
 inline constexpr Key<bool> goalEnabled{QLatin1StringView("goalEnabled"), [] { return false; }};
 inline constexpr Key<QString> goalAmount{QLatin1StringView("goalAmount"), [] { return QString(); }};
 inline constexpr Key<QString> goalText{QLatin1StringView("goalText"), [] { return QString(); }};
@@ -83,7 +89,7 @@ inline constexpr Key<QString> goalEmoji{QLatin1StringView("goalEmoji"),
 inline constexpr Key<std::optional<QByteArray>> goalImage{
     QLatin1StringView("goalImage"), [] { return std::optional<QByteArray>(); }};
 
-// Counting only working hours, off unless chosen.
+// Working hours: counting only those, off unless chosen.
 inline constexpr Key<bool> workingHours{QLatin1StringView("workingHours"), [] { return false; }};
 inline constexpr Key<WeekDays> workDays{QLatin1StringView("workDays"),
                                         [] { return WeekDays::mondayToFriday(); }};
@@ -106,20 +112,21 @@ inline constexpr Key<std::optional<DayHours>> hoursSun{QLatin1StringView("hoursS
 inline constexpr std::array<Key<std::optional<DayHours>>, 7> ownHours{
     hoursMon, hoursTue, hoursWed, hoursThu, hoursFri, hoursSat, hoursSun};
 
-// What the counter counts: since the start, or today's, this week's or this month's part.
-inline constexpr Key<CountFrom> countFrom{QLatin1StringView("countFrom"),
-                                          [] { return CountFrom::start; }};
-
+// Window.
 // The amount shown as dashes, for a screen someone else can see.
 inline constexpr Key<bool> amountHidden{QLatin1StringView("amountHidden"), [] { return false; }};
+// The panel's place and size, in a group of its own as it always was; none
+// until the user moves it.
+inline constexpr Key<QRect> panelFrame{QLatin1StringView("MainPanel/frame"),
+                                       [] { return QRect(); }};
 
 // Every key, for code that visits them all.
-inline constexpr std::tuple all{salary,     period,       startedAt,    currency,    currencyStyle,
-                                digitColor, goalEnabled,  goalAmount,   goalText,    goalPicture,
-                                goalEmoji,  goalImage,    workingHours, workDays,    workFrom,
-                                workTo,     breakEnabled, breakFrom,    breakTo,     sameHours,
-                                hoursMon,   hoursTue,     hoursWed,     hoursThu,    hoursFri,
-                                hoursSat,   hoursSun,     countFrom,    amountHidden};
+inline constexpr std::tuple all{salary,     period,       startedAt,    currency,     currencyStyle,
+                                digitColor, goalEnabled,  goalAmount,   goalText,     goalPicture,
+                                goalEmoji,  goalImage,    workingHours, workDays,     workFrom,
+                                workTo,     breakEnabled, breakFrom,    breakTo,      sameHours,
+                                hoursMon,   hoursTue,     hoursWed,     hoursThu,     hoursFri,
+                                hoursSat,   hoursSun,     countFrom,    amountHidden, panelFrame};
 
 std::span<const KeyDefinition> table();
 

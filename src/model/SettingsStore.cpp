@@ -22,18 +22,21 @@ constexpr qsizetype maxTextLength = 64 * 1024;
 constexpr qsizetype maxBytesLength = 1024 * 1024;
 constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 
-const QString frameKey = QStringLiteral("MainPanel/frame");
 constexpr int keptBadCopies = 5;
 
 // Whether a value read from the file is one Paytick owns, in a form it writes.
 bool isOwned(const QString &key, const QVariant &value) {
-    if (key == frameKey)
-        return value.typeId() == QMetaType::QRect;
     const KeyDefinition *definition = Keys::find(key);
     if (definition == nullptr)
         return false;
-    return value.typeId() ==
-           (definition->type == StoredType::bytes ? QMetaType::QByteArray : QMetaType::QString);
+    switch (definition->type) {
+    case StoredType::bytes:
+        return value.typeId() == QMetaType::QByteArray;
+    case StoredType::rect:
+        return value.typeId() == QMetaType::QRect;
+    default:
+        return value.typeId() == QMetaType::QString;
+    }
 }
 
 } // namespace
@@ -152,6 +155,13 @@ std::optional<QByteArray> SettingsStore::storedBytes(QLatin1StringView name) con
     return std::nullopt;
 }
 
+std::optional<QRect> SettingsStore::storedRect(QLatin1StringView name) const {
+    const QVariant value = values_.value(name);
+    if (value.typeId() == QMetaType::QRect)
+        return value.toRect();
+    return std::nullopt;
+}
+
 void SettingsStore::setText(QLatin1StringView name, const QString &value) {
     const QVariant current = values_.value(name);
     if (current.typeId() == QMetaType::QString && current.toString() == value)
@@ -174,10 +184,10 @@ void SettingsStore::storeValue(QLatin1StringView name, bool value) {
     store(name, value ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-void SettingsStore::setExtra(const QString &key, const QVariant &value) {
-    if (values_.value(key) == value)
+void SettingsStore::setRect(QLatin1StringView name, const QRect &value) {
+    if (storedRect(name) == value)
         return;
-    store(key, value);
+    store(name, value);
 }
 
 void SettingsStore::store(const QString &key, const QVariant &value) {

@@ -16,7 +16,7 @@
 #include <optional>
 #include <type_traits>
 
-// The settings (and the panel's frame) in one INI file, read at construction
+// The settings in one INI file, read at construction
 // and rewritten atomically and durably on every change.
 //
 // Reads never fail: a missing key, a value of the wrong type, a text no case
@@ -56,10 +56,6 @@ public:
     // Writes only a real change, and only then emits changed().
     template <typename T> void set(const Key<T> &key, const std::type_identity_t<T> &value);
 
-    // Values outside the settings (the panel's frame), kept in the same file.
-    QVariant extra(const QString &key) const { return values_.value(key); }
-    void setExtra(const QString &key, const QVariant &value);
-
 signals:
     void changed(const QString &key);
     void saveProblemChanged(const QString &problem);
@@ -70,9 +66,11 @@ private:
     std::optional<double> storedReal(QLatin1StringView name) const;
     std::optional<bool> storedFlag(QLatin1StringView name) const;
     std::optional<QByteArray> storedBytes(QLatin1StringView name) const;
+    std::optional<QRect> storedRect(QLatin1StringView name) const;
 
     void setText(QLatin1StringView name, const QString &value);
     void setBytes(QLatin1StringView name, const QByteArray &value);
+    void setRect(QLatin1StringView name, const QRect &value);
     void storeValue(QLatin1StringView name, double value);
     void storeValue(QLatin1StringView name, bool value);
 
@@ -109,7 +107,9 @@ template <typename T> T SettingsStore::get(const Key<T> &key) const {
     else if constexpr (std::is_same_v<T, std::optional<QByteArray>>) {
         if (std::optional<QByteArray> bytes = storedBytes(key.name))
             stored = bytes;
-    } else if constexpr (HasTextForm<T>) {
+    } else if constexpr (std::is_same_v<T, QRect>)
+        stored = storedRect(key.name);
+    else if constexpr (HasTextForm<T>) {
         if (std::optional<QString> text = storedText(key.name))
             stored = TextForm<T>::read(*text);
     } else if (std::optional<QString> text = storedText(key.name))
@@ -131,6 +131,8 @@ void SettingsStore::set(const Key<T> &key, const std::type_identity_t<T> &value)
             storeValue(key.name, value);
     } else if constexpr (std::is_same_v<T, QString>)
         setText(key.name, value);
+    else if constexpr (std::is_same_v<T, QRect>)
+        setRect(key.name, value);
     else if constexpr (HasTextForm<T>)
         setText(key.name, TextForm<T>::write(value));
     else

@@ -36,9 +36,9 @@ ContentView::ContentView(SettingsStore &store, WindowServices &services, Clock c
     frame->setContentsMargins(margin, margin, margin, margin);
     frame->addWidget(setup_);
     frame->addWidget(counter_);
-    // The panel's own frame is kept in the same store; it changes no screen.
+    // The panel's own place changes no screen.
     connect(&store_, &SettingsStore::changed, this, [this](const QString &key) {
-        if (Keys::find(key) != nullptr)
+        if (key != Keys::panelFrame.name)
             refresh();
     });
     // Outside the layout: it never moves a control.

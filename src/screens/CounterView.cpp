@@ -1,6 +1,5 @@
 #include "CounterView.h"
 
-#include "Earnings.h"
 #include "GoalRow.h"
 #include "LocaleServices.h"
 #include "QuitButton.h"
@@ -16,28 +15,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr double period = CounterView::tickMilliseconds / 1000.0;
-// The elapsed time's seconds change this often, so while counting no wake-up is
-// further away.
-constexpr int ticksPerSecond = 1000 / CounterView::tickMilliseconds;
-
-double entryAt(double start, double index) {
-    return start + index * period;
-}
-
-// The index k of the latest schedule entry start + k * period not after now
-// (negative before the start, where the screen shows the start).
-double scheduleIndex(double start, double now) {
-    double index = std::floor((now - start) / period);
-    if (entryAt(start, index) > now) // rounding of the multiplication
-        index -= 1;
-    return index;
-}
 
 // The widest of the ten digits in a font, for labels that must not resize.
 QChar widestDigit(const QFontMetricsF &metrics) {
@@ -46,21 +26,6 @@ QChar widestDigit(const QFontMetricsF &metrics) {
         if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
             widest = QChar(digit);
     return widest;
-}
-
-// What the display shows while the amount is hidden: one pattern whatever
-// the amount, so that neither its digit count nor its grouping shows. Four
-// places on each side of the locale's decimal sign, the width of a common
-// amount.
-const QString &hiddenAmount() {
-    static const QString dashes = [] {
-        QString pattern = QStringLiteral("000") + LocaleServices::formatCounterAmount(0);
-        for (QChar &c : pattern)
-            if (c >= u'0' && c <= u'9')
-                c = u'-';
-        return pattern;
-    }();
-    return dashes;
 }
 
 } // namespace
@@ -107,9 +72,9 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
 
 void CounterView::setInputs(const Inputs &inputs) {
     inputs_ = inputs;
+    face_ = CounterFace(inputs);
     display_->setColor(inputs.color);
     display_->setPrefix(inputs.currency);
-    goalRow_->setAmountHidden(inputs.amountHidden);
     goalRow_->setVisible(inputs.goal.has_value());
     if (inputs.goal) {
         goalRow_->setGoal(*inputs.goal);
@@ -121,62 +86,28 @@ void CounterView::setInputs(const Inputs &inputs) {
 
 void CounterView::tick() {
     const double now = clock_();
-    const double index = scheduleIndex(inputs_.start, now);
-    const Look look = lookAt(entryAt(inputs_.start, index));
+    face_.setGoalTrack(goalRow_->trackWidth(), goalRow_->devicePixelRatioF());
+    const CounterFace::Look look = face_.lookAt(face_.entryBefore(now));
     present(look);
-    if (isVisible())
-        armAfter(index, look, now);
-}
-
-void CounterView::armAfter(double index, const Look &shown, double now) {
-    // The wall clock is read afresh at every wake-up, so a jump of it (a
-    // resume, a time change) is caught up at the next one, a second at most.
-    double ahead = 1;
-    for (; ahead < ticksPerSecond; ++ahead)
-        if (!lookAt(entryAt(inputs_.start, index + ahead)).showsTheSameAs(shown))
-            break;
-    nextWake_ = entryAt(inputs_.start, index + ahead);
-    double longest = 1000;
-    const bool paused =
-        ahead == ticksPerSecond && inputs_.workingTime && !inputs_.workingTime->isWorking(now);
-    std::optional<double> work;
-    if (paused) {
-        // Outside working hours nothing changes until work starts again. A
-        // minute at most, for the wall clock may jump (a resume, a time change).
-        work = inputs_.workingTime->nextWorkingMoment(now);
-        if (work) {
-            nextWake_ = entryAt(inputs_.start, std::ceil((*work - inputs_.start) * ticksPerSecond));
-            longest = 60'000;
-        }
-    }
-    showPause(paused, work, now);
-    // Never early: a wake-up before the moment would show the same again.
-    const double milliseconds = std::ceil((nextWake_ - now) * 1000);
-    timer_.start(static_cast<int>(std::clamp(milliseconds, 0.0, longest)));
-}
-
-CounterView::Look CounterView::lookAt(double moment) const {
-    const double elapsed = inputs_.workingTime ? inputs_.workingTime->secondsUntil(moment)
-                                               : Earnings::elapsed(inputs_.start, moment);
-    const double earned = inputs_.perSecond * elapsed;
-    QString amount =
-        inputs_.amountHidden ? hiddenAmount() : LocaleServices::formatCounterAmount(earned);
-    Look look{earned, std::move(amount), Earnings::formatElapsed(elapsed), {}};
-    if (inputs_.goal)
-        look.goal = goalRow_->lookFor(earned);
-    return look;
+    if (!isVisible())
+        return;
+    const CounterFace::Wake wake = face_.wakeAfter(now, look);
+    nextWake_ = wake.at;
+    showPause(wake.paused, wake.resumesAt, now);
+    timer_.start(wake.milliseconds(now));
 }
 
 void CounterView::showMoment(double now) {
-    present(lookAt(now));
+    face_.setGoalTrack(goalRow_->trackWidth(), goalRow_->devicePixelRatioF());
+    present(face_.lookAt(now));
 }
 
-void CounterView::present(const Look &look) {
+void CounterView::present(const CounterFace::Look &look) {
     // Each setter below does nothing when its text is unchanged.
     display_->setText(look.amount);
     showElapsed(look.elapsed);
     if (inputs_.goal)
-        goalRow_->setEarned(look.earned);
+        goalRow_->setProgress(look.goal);
 }
 
 void CounterView::showPause(bool paused, std::optional<double> resumesAt, double now) {

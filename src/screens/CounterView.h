@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "CounterFace.h"
 #include "CounterInputs.h"
 #include "GoalRow.h"
 
@@ -16,16 +17,14 @@ class QVBoxLayout;
 class SevenSegmentDisplay;
 
 // The running counter: elapsed time in the header, the amount on the
-// seven-segment display, and the goal's progress beneath when there is a goal.
-// Its moments are start + k x 0.05 s; while shown it wakes only at the next
-// moment at which something shown changes, and repaints only what changed.
+// seven-segment display, and the goal's progress beneath when there is a goal,
+// as its face says; while shown it wakes when the face says something shown
+// changes, and repaints only what changed.
 class CounterView : public QWidget {
     Q_OBJECT
 
 public:
     using Inputs = CounterInputs;
-
-    static constexpr int tickMilliseconds = 50;
 
     CounterView(std::function<void()> stop, std::function<void()> openSettings,
                 std::function<void()> quit, Clock clock = systemNow, QWidget *parent = nullptr);
@@ -34,9 +33,8 @@ public:
 
     // Shows the screen as of `now`: the schedule's entry date.
     void showMoment(double now);
-    // One wake-up: shows the latest schedule entry (start + k x 0.05 s) not
-    // after the clock's now and, while shown, arms the timer for the next
-    // entry that shows something else (at most a second ahead).
+    // One wake-up: shows the latest schedule moment not after the clock's now
+    // and, while shown, arms the timer for the face's next wake-up.
     void tick();
 
     QString amountText() const;
@@ -54,21 +52,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    // Everything the screen shows at one moment, and the amount behind it.
-    struct Look {
-        double earned = 0;
-        QString amount;
-        QString elapsed;
-        GoalRow::Look goal;
-        bool showsTheSameAs(const Look &other) const {
-            return amount == other.amount && elapsed == other.elapsed && goal == other.goal;
-        }
-    };
-
-    Look lookAt(double moment) const;
-    void present(const Look &look);
+    void present(const CounterFace::Look &look);
     void showElapsed(const QString &text);
-    void armAfter(double entryIndex, const Look &shown, double now);
     // Outside working hours: says that counting is paused and when it resumes
     // (no moment: none is coming); inside them, nothing.
     void showPause(bool paused, std::optional<double> resumesAt, double now);
@@ -77,6 +62,7 @@ private:
 
     Clock clock_;
     Inputs inputs_;
+    CounterFace face_;
     QTimer timer_;
     double nextWake_ = 0;
     QLabel *elapsed_;

@@ -25,21 +25,15 @@ GoalRow::GoalRow(QWidget *parent)
     : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(30);
-    refresh();
+    setProgress(GoalProgress::of(std::nullopt, 0));
 }
 
 void GoalRow::setGoal(const Goal &goal) {
     goal_ = goal;
     textLeft_ = pictureRoom(goal.picture);
     shownFillPixels_ = -1;
-    refresh();
-}
-
-void GoalRow::setAmountHidden(bool hidden) {
-    if (hidden == amountHidden_)
-        return;
-    amountHidden_ = hidden;
-    refresh();
+    nameForScreenReaders();
+    update();
 }
 
 void GoalRow::setColor(const QColor &color) {
@@ -49,11 +43,20 @@ void GoalRow::setColor(const QColor &color) {
     update();
 }
 
-void GoalRow::setEarned(double earned) {
-    if (earned == earned_)
+void GoalRow::setProgress(GoalProgress progress) {
+    const int pixels = progress.fillPixels(trackWidth(), devicePixelRatioF());
+    const bool textChanged = progress.text != progress_.text;
+    progress_ = std::move(progress);
+    if (!textChanged && pixels == shownFillPixels_)
         return;
-    earned_ = earned;
-    refresh();
+    shownFillPixels_ = pixels;
+    nameForScreenReaders();
+    update();
+}
+
+void GoalRow::nameForScreenReaders() {
+    setAccessibleName(goal_.text.isEmpty() ? progress_.text
+                                           : goal_.text + QStringLiteral(", ") + progress_.text);
 }
 
 double GoalRow::pictureRoom(const Goal::Picture &picture) {
@@ -65,32 +68,8 @@ double GoalRow::pictureRoom(const Goal::Picture &picture) {
     return 0;
 }
 
-int GoalRow::fillPixels(const GoalProgress &progress) const {
-    const auto fill = progress.fillWidth(trackWidth());
-    return fill ? static_cast<int>(std::lround(*fill * devicePixelRatioF())) : 0;
-}
-
-GoalRow::Look GoalRow::lookFor(double earned) const {
-    GoalProgress progress = GoalProgress::of(goal_.amount, earned, amountHidden_);
-    const int pixels = fillPixels(progress);
-    return Look{std::move(progress.text), pixels};
-}
-
-void GoalRow::refresh() {
-    GoalProgress next = GoalProgress::of(goal_.amount, earned_, amountHidden_);
-    const bool textChanged = next.text != progress_.text;
-    progress_ = std::move(next);
-    const int pixels = fillPixels(progress_);
-    if (!textChanged && pixels == shownFillPixels_)
-        return;
-    shownFillPixels_ = pixels;
-    setAccessibleName(goal_.text.isEmpty() ? progress_.text
-                                           : goal_.text + QStringLiteral(", ") + progress_.text);
-    update();
-}
-
 void GoalRow::resizeEvent(QResizeEvent *) {
-    shownFillPixels_ = fillPixels(progress_);
+    shownFillPixels_ = progress_.fillPixels(trackWidth(), devicePixelRatioF());
 }
 
 void GoalRow::paintEvent(QPaintEvent *) {

@@ -16,20 +16,9 @@ class GoalRow : public QWidget {
 public:
     explicit GoalRow(QWidget *parent = nullptr);
 
-    // What the row shows for an amount earned: the progress text and the
-    // bar's fill in device pixels. Equal looks paint the same.
-    struct Look {
-        QString text;
-        int fillPixels = 0;
-        bool operator==(const Look &) const = default;
-    };
-
     void setGoal(const Goal &goal);
     void setColor(const QColor &color);
-    void setEarned(double earned);
-    // Leaves the goal's amount out of the text; the percentage and bar stay.
-    void setAmountHidden(bool hidden);
-    Look lookFor(double earned) const;
+    void setProgress(GoalProgress progress);
 
     const GoalProgress &progress() const { return progress_; }
     // Where the text column starts and how wide the bar's track is.
@@ -44,13 +33,10 @@ protected:
 
 private:
     static double pictureRoom(const Goal::Picture &picture);
-    void refresh();
-    int fillPixels(const GoalProgress &progress) const;
+    void nameForScreenReaders();
 
     Goal goal_;
     QColor color_ = Qt::green;
-    double earned_ = 0;
-    bool amountHidden_ = false;
     GoalProgress progress_;
     int shownFillPixels_ = -1;
     double textLeft_ = 0;

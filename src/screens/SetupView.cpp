@@ -115,10 +115,10 @@ void SetupView::setColor(const QColor &color) {
 }
 
 void SetupView::setAmountHidden(bool hidden) {
-    goalRow_->setAmountHidden(hidden);
     if (hidden == amountHidden_)
         return;
     amountHidden_ = hidden;
+    showGoalProgress();
     followStore();
 }
 
@@ -126,8 +126,14 @@ void SetupView::setGoal(const std::optional<Goal> &goal) {
     goalRow_->setVisible(goal.has_value());
     if (goal) {
         goalRow_->setGoal(*goal);
-        goalRow_->setEarned(0); // nothing is earned before counting starts
+        goalAmount_ = goal->amount;
+        showGoalProgress();
     }
+}
+
+void SetupView::showGoalProgress() {
+    // Nothing is earned before counting starts.
+    goalRow_->setProgress(GoalProgress::of(goalAmount_, 0, amountHidden_));
 }
 
 void SetupView::showEvent(QShowEvent *) {

@@ -45,6 +45,7 @@ protected:
 private:
     bool salaryIsValid() const;
     void followStore();
+    void showGoalProgress();
 
     Setting<QString> salary_;
     Setting<PayPeriod> period_;
@@ -56,5 +57,6 @@ private:
     QLabel *title_;
     QLabel *limitNote_;
     QColor color_;
+    std::optional<double> goalAmount_;
     bool amountHidden_ = false;
 };

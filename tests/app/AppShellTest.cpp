@@ -41,7 +41,7 @@ TEST(FloatingPanel, comesBackWhereItWasLeftOrCentredWhenThatScreenIsGone) {
     const QPoint saved = free.topLeft() + QPoint(37, 41);
     {
         SettingsStore store(temp.path());
-        store.setExtra(QStringLiteral("MainPanel/frame"), QRect(saved, QSize(320, 132)));
+        store.set(Keys::panelFrame, QRect(saved, QSize(320, 132)));
     }
     {
         SettingsStore store(temp.path());
@@ -51,7 +51,7 @@ TEST(FloatingPanel, comesBackWhereItWasLeftOrCentredWhenThatScreenIsGone) {
     }
     {
         SettingsStore store(temp.path());
-        store.setExtra(QStringLiteral("MainPanel/frame"), QRect(-20000, -20000, 320, 132));
+        store.set(Keys::panelFrame, QRect(-20000, -20000, 320, 132));
         FloatingPanel panel(store);
         panel.present();
         EXPECT_EQ(panel.geometry().center(), free.center());

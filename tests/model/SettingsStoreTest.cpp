@@ -80,7 +80,7 @@ TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
         store.set(Keys::goalImage, image);
         store.set(Keys::workDays, *WeekDays::fromText(u"Sat,Sun"));
         store.set(Keys::workFrom, QTime(22, 30));
-        store.setExtra(QStringLiteral("MainPanel/frame"), QRect(10, 20, 320, 132));
+        store.set(Keys::panelFrame, QRect(10, 20, 320, 132));
     }
     const SettingsStore second(temp.path());
     EXPECT_EQ(second.get(Keys::salary), " 5 000,50 ");
@@ -96,7 +96,15 @@ TEST(SettingsStore, keepsEveryValueExactlyThroughTheFile) {
     // Quoted, as QSettings writes a text with a comma.
     EXPECT_TRUE(temp.readFile().contains("\nworkDays=\"Sat,Sun\"\n"));
     EXPECT_TRUE(temp.readFile().contains("\nworkFrom=22:30\n"));
-    EXPECT_EQ(second.extra(QStringLiteral("MainPanel/frame")).toRect(), QRect(10, 20, 320, 132));
+    EXPECT_EQ(second.get(Keys::panelFrame), QRect(10, 20, 320, 132));
+    // The form earlier versions wrote, so that their places read.
+    EXPECT_TRUE(temp.readFile().contains("\n[MainPanel]\nframe=@Rect(10 20 320 132)\n"));
+}
+
+TEST(SettingsStore, readsThePanelsPlaceAsEarlierVersionsStoredIt) {
+    TempSettings temp;
+    temp.writeFile("[General]\nsalary=5000\n\n[MainPanel]\nframe=@Rect(-10 20 320 172)\n");
+    EXPECT_EQ(SettingsStore(temp.path()).get(Keys::panelFrame), QRect(-10, 20, 320, 172));
 }
 
 TEST(SettingsStore, announcesEachRealChangeOnce) {
@@ -296,7 +304,7 @@ TEST(SettingsStore, twoStoresOnOneFileNeverUndoEachOther) {
     SettingsStore b(temp.path());
     QSignalSpy heardByB(&b, &SettingsStore::changed);
     a.set(Keys::amountHidden, true);
-    b.setExtra(QStringLiteral("MainPanel/frame"), QRect(5, 6, 320, 132));
+    b.set(Keys::panelFrame, QRect(5, 6, 320, 132));
     EXPECT_TRUE(b.get(Keys::amountHidden)) << "read again before writing";
     EXPECT_TRUE(heardByB.contains({QStringLiteral("amountHidden")}));
     b.set(Keys::startedAt, 0.0); // stopped on B
@@ -307,7 +315,7 @@ TEST(SettingsStore, twoStoresOnOneFileNeverUndoEachOther) {
     b.set(Keys::goalText, QStringLiteral("from B"));
     const SettingsStore reread(temp.path());
     EXPECT_TRUE(reread.get(Keys::amountHidden));
-    EXPECT_EQ(reread.extra(QStringLiteral("MainPanel/frame")).toRect(), QRect(5, 6, 320, 132));
+    EXPECT_EQ(reread.get(Keys::panelFrame), QRect(5, 6, 320, 132));
     EXPECT_EQ(reread.get(Keys::startedAt), 0.0);
     EXPECT_EQ(reread.get(Keys::digitColor), DigitColor::cyan);
     EXPECT_EQ(reread.get(Keys::goalText), "from B");

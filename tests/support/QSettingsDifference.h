@@ -25,7 +25,7 @@ inline QString differenceFromQSettings(const QString &path, const QByteArray &co
     // [General] only when a key without a group is asked for.
     settings.allKeys();
     const IniText::Reading reading = IniText::read(content);
-    QStringList keys{QStringLiteral("MainPanel/frame")};
+    QStringList keys;
     for (const KeyDefinition &key : Keys::table())
         keys.append(key.name);
     for (const QString &key : keys) {

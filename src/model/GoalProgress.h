@@ -15,4 +15,6 @@ struct GoalProgress {
     // The bar's fill on a track `trackWidth` long: never under 4 points,
     // never beyond the track, none without an amount.
     std::optional<double> fillWidth(double trackWidth) const;
+    // That fill in device pixels (0 without an amount): equal fills paint the same.
+    int fillPixels(double trackWidth, double devicePixelRatio) const;
 };

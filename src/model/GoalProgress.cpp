@@ -29,3 +29,8 @@ std::optional<double> GoalProgress::fillWidth(double trackWidth) const {
         return std::nullopt;
     return std::max(4.0, *fraction < 1 ? trackWidth * *fraction : trackWidth);
 }
+
+int GoalProgress::fillPixels(double trackWidth, double devicePixelRatio) const {
+    const auto fill = fillWidth(trackWidth);
+    return fill ? static_cast<int>(std::lround(*fill * devicePixelRatio)) : 0;
+}

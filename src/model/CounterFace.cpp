@@ -1,0 +1,92 @@
+#include "CounterFace.h"
+
+#include "Earnings.h"
+#include "LocaleServices.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double period = CounterFace::tickMilliseconds / 1000.0;
+
+} // namespace
+
+int CounterFace::Wake::milliseconds(double now) const {
+    const double ahead = std::ceil((at - now) * 1000);
+    return static_cast<int>(std::clamp(ahead, 0.0, double(longestMilliseconds)));
+}
+
+CounterFace::CounterFace(const CounterInputs &inputs)
+    : start_(inputs.start)
+    , perSecond_(inputs.perSecond)
+    , goalAmount_(inputs.goal ? inputs.goal->amount : std::nullopt)
+    , hasGoal_(inputs.goal.has_value())
+    , amountHidden_(inputs.amountHidden) {
+    if (inputs.workingTime)
+        workingTime_ = *inputs.workingTime;
+}
+
+const QString &CounterFace::hiddenAmount() {
+    // Four places on each side of the locale's decimal sign, the width of a
+    // common amount.
+    static const QString dashes = [] {
+        QString pattern = QStringLiteral("000") + LocaleServices::formatCounterAmount(0);
+        for (QChar &c : pattern)
+            if (c >= u'0' && c <= u'9')
+                c = u'-';
+        return pattern;
+    }();
+    return dashes;
+}
+
+double CounterFace::entry(double index) const {
+    return start_ + index * period;
+}
+
+// The index k of the latest entry start + k * period not after now (negative
+// before the start, where the screen shows the start).
+double CounterFace::indexBefore(double now) const {
+    double index = std::floor((now - start_) / period);
+    if (entry(index) > now) // rounding of the multiplication
+        index -= 1;
+    return index;
+}
+
+double CounterFace::entryBefore(double now) const {
+    return entry(indexBefore(now));
+}
+
+CounterFace::Look CounterFace::lookAt(double moment) {
+    const double elapsed =
+        workingTime_ ? workingTime_->secondsUntil(moment) : Earnings::elapsed(start_, moment);
+    Look look;
+    look.earned = perSecond_ * elapsed;
+    look.amount = amountHidden_ ? hiddenAmount() : LocaleServices::formatCounterAmount(look.earned);
+    look.elapsed = Earnings::formatElapsed(elapsed);
+    if (hasGoal_) {
+        look.goal = GoalProgress::of(goalAmount_, look.earned, amountHidden_);
+        look.goalFillPixels = look.goal.fillPixels(goalTrack_, devicePixelRatio_);
+    }
+    return look;
+}
+
+CounterFace::Wake CounterFace::wakeAfter(double now, const Look &shown) {
+    const double index = indexBefore(now);
+    double ahead = 1;
+    for (; ahead < ticksPerSecond; ++ahead)
+        if (!lookAt(entry(index + ahead)).showsTheSameAs(shown))
+            break;
+    Wake wake;
+    wake.at = entry(index + ahead);
+    wake.paused = ahead == ticksPerSecond && workingTime_ && !workingTime_->isWorking(now);
+    if (wake.paused) {
+        // Nothing changes until work starts again.
+        wake.resumesAt = workingTime_->nextWorkingMoment(now);
+        if (wake.resumesAt) {
+            wake.at = entry(std::ceil((*wake.resumesAt - start_) * ticksPerSecond));
+            wake.longestMilliseconds = 60'000;
+        }
+    }
+    return wake;
+}
