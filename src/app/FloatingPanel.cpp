@@ -1,10 +1,13 @@
 #include "FloatingPanel.h"
 
+#include "CountChoice.h"
+
 #include "ContentView.h"
 #include "SettingsStore.h"
 #include "Theme.h"
 #include "X11Desktop.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -182,6 +185,15 @@ void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {
     // The file is the truth: the user may have removed it by other means.
     startAtLogin->setChecked(autostart_.isOn());
     connect(startAtLogin, &QAction::toggled, this, &FloatingPanel::setStartAtLogin);
+    QMenu *count = menu.addMenu(CountChoice::title());
+    auto *counts = new QActionGroup(count);
+    for (const CountFrom from : allCases<CountFrom>()) {
+        QAction *choice = count->addAction(CountChoice::label(from), this,
+                                           [this, from] { store_.set(Keys::countFrom, from); });
+        choice->setCheckable(true);
+        choice->setChecked(store_.get(Keys::countFrom) == from);
+        counts->addAction(choice);
+    }
     menu.addSeparator();
     menu.addAction(QStringLiteral("Quit Paytick"), QKeySequence::Quit, qApp, &QApplication::quit);
     menu.exec(event->globalPos());

@@ -2,6 +2,7 @@
 
 #include "BackButton.h"
 #include "ColorSwatch.h"
+#include "CountChoice.h"
 #include "Currency.h"
 #include "CurrencyPicker.h"
 #include "Earnings.h"
@@ -15,6 +16,7 @@
 #include "ToggleSwitch.h"
 #include "WorkingHoursRows.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,6 +48,7 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     , store_(store)
     , close_(std::move(close))
     , currency_(new CurrencyPicker(this))
+    , count_(new QComboBox(this))
     , style_(new SegmentedControl(QStringLiteral("Show"), {QString(), QString()}, this))
     , goalSwitch_(new ToggleSwitch(QStringLiteral("Goal"), this))
     , amount_(field(QStringLiteral("How much to make"), this))
@@ -96,6 +99,12 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     colors->addLayout(swatchRow);
     column->addLayout(colors);
 
+    count_->setAccessibleName(CountChoice::title());
+    count_->setFont(TextStyle::caption());
+    for (const CountFrom from : allCases<CountFrom>())
+        count_->addItem(CountChoice::label(from));
+    column->addWidget(SettingsRows::labelled(CountChoice::title(), count_));
+
     column->addWidget(SettingsRows::divider(this));
     column->addLayout(SettingsRows::switchLine(QStringLiteral("Goal"), goalSwitch_, this));
 
@@ -113,6 +122,9 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
 
     connect(currency_, &QComboBox::activated, this, [this](int index) {
         store_.set(Keys::currency, currency_->itemData(index).toString());
+    });
+    connect(count_, &QComboBox::activated, this, [this](int index) {
+        store_.set(Keys::countFrom, allCases<CountFrom>().at(std::size_t(index)));
     });
     connect(style_, &SegmentedControl::chosen, this, [this](int index) {
         store_.set(Keys::currencyStyle, allCases<CurrencyStyle>().at(std::size_t(index)));
@@ -139,6 +151,8 @@ void SettingsView::followStore() {
     style_->setLabel(0, QStringLiteral("Symbol ") + Currency::symbol(code));
     style_->setLabel(1, code);
     style_->setSelected(static_cast<int>(store_.get(Keys::currencyStyle)));
+
+    count_->setCurrentIndex(static_cast<int>(store_.get(Keys::countFrom)));
 
     const DigitColor chosen = store_.get(Keys::digitColor);
     for (ColorSwatch *swatch : swatches_)

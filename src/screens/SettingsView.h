@@ -12,6 +12,7 @@ class CurrencyPicker;
 class EmojiChooser;
 class ImageChooser;
 class WorkingHoursRows;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class SegmentedControl;
@@ -30,6 +31,7 @@ public:
     int naturalHeight() const;
 
     CurrencyPicker *currencyPicker() const { return currency_; }
+    QComboBox *countPicker() const { return count_; }
     SegmentedControl *stylePicker() const { return style_; }
     const QList<ColorSwatch *> &swatches() const { return swatches_; }
     ToggleSwitch *goalSwitch() const { return goalSwitch_; }
@@ -57,6 +59,7 @@ private:
     SettingsStore &store_;
     std::function<void()> close_;
     CurrencyPicker *currency_;
+    QComboBox *count_;
     SegmentedControl *style_;
     QList<ColorSwatch *> swatches_;
     ToggleSwitch *goalSwitch_;

@@ -377,3 +377,14 @@ TEST_F(Settings, timeFieldsTakeTypingWhereTheUserClicked) {
         EXPECT_EQ(store.get(row.key), row.stored) << row.typed;
     }
 }
+
+TEST_F(Settings, choosesWhatTheCounterCountsAndFollowsTheStore) {
+    QComboBox *count = view->countPicker();
+    EXPECT_EQ(count->currentText(), "Since start");
+    EXPECT_EQ(count->count(), 4);
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_Down); // a closed pop-up picks by the arrows
+    EXPECT_EQ(store.get(Keys::countFrom), CountFrom::today);
+    store.set(Keys::countFrom, CountFrom::month);
+    EXPECT_EQ(count->currentText(), "This month");
+}

@@ -49,17 +49,17 @@ xdotool key Return
 check "Return on the focused gear opens the settings" 'test "$(size)" != 320x132'
 
 # The settings screen reads from the top: Back, the currency, its label, the
-# colours, the goal and its rows, the working hours and theirs.
+# colours, what the counter counts, the goal and its rows, the working hours and theirs.
 # A segmented control is one stop, at its chosen segment; arrows move in it.
-expected="Back|USD – US Dollar|Symbol \$|Green|Lime|Yellow|Orange|Red|Pink|Purple|Blue|Cyan|White|Goal|Working hours|Back"
-order=$(tabs 16)
+expected="Back|USD – US Dollar|Symbol \$|Green|Lime|Yellow|Orange|Red|Pink|Purple|Blue|Cyan|White|Since start|Goal|Working hours|Back"
+order=$(tabs 17)
 check "Tab on the settings screen goes in reading order" 'test "$order" = "$expected"' ||
     echo "     $order"
 tabs 4 >/dev/null # to Lime
 check "Lime has the keys" 'test "$(focused)" = Lime'
 xdotool key Return
 check "Return on a swatch chooses its colour" 'test "$(setting digitColor)" = Lime'
-tabs 9 >/dev/null # to the goal switch
+tabs 10 >/dev/null # to the goal switch
 xdotool key space
 check "Space on the goal switch turns the goal on" 'test "$(setting goalEnabled)" = true'
 xdotool key Tab

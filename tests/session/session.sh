@@ -154,6 +154,25 @@ quit_app() {
 
 setting() { sed -n "s/^$1=//p" "$conf" 2>/dev/null; }
 
+# From here on the panel alone runs on a fake clock that runs on from the
+# moment `faked` last set.
+use_fake_clock() {
+    clock=$work/clock
+    local real=$binary
+    binary=$work/paytick-on-a-fake-clock
+    cat >"$binary" <<SH
+#!/bin/sh
+export LD_PRELOAD=$(find /usr/lib -name libfaketime.so.1 | head -1)
+export FAKETIME_TIMESTAMP_FILE=$clock FAKETIME_NO_CACHE=1
+# A sanitizer build wants its runtime first; the fake clock only replaces time calls.
+export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}verify_asan_link_order=0"
+exec "$real" "\$@"
+SH
+    chmod +x "$binary"
+}
+# An offset from the real clock, so that the fake one runs on as time passes.
+faked() { echo "$(($(date -d "$1" +%s) - $(date +%s)))s" | sed 's/^[0-9]/+&/' >"$clock"; }
+
 # Writes a settings file before the app starts, as an earlier run would have.
 write_settings() { # write_settings LINE...
     mkdir -p "$(dirname "$conf")"
