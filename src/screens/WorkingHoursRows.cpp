@@ -1,9 +1,8 @@
 #include "WorkingHoursRows.h"
 
-#include "LocaleServices.h"
+#include "DayHoursRow.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
-#include "TimeField.h"
 #include "ToggleSwitch.h"
 #include "WorkSchedule.h"
 
@@ -13,9 +12,6 @@
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <initializer_list>
-#include <utility>
 
 namespace {
 
@@ -29,50 +25,21 @@ QToolButton:checked { background: rgba(255, 255, 255, 64); color: white; }
 QToolButton:focus { border-color: palette(highlight); }
 )";
 
-QTimeEdit *timeEdit(const QString &name, QWidget *parent) {
-    auto *edit = new TimeField(parent);
-    edit->setDisplayFormat(LocaleServices::minutesTimeFormat());
-    edit->setFont(TextStyle::caption());
-    edit->setAccessibleName(name);
-    edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    edit->setAlignment(Qt::AlignCenter);
-    return edit;
-}
-
-// Widgets side by side as one row's content, each with its stretch.
-QWidget *strip(QWidget *parent, int spacing,
-               std::initializer_list<std::pair<QWidget *, int>> parts) {
-    auto *line = new QWidget(parent);
-    auto *layout = new QHBoxLayout(line);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(spacing);
-    for (const auto &[part, stretch] : parts) {
-        part->setParent(line);
-        layout->addWidget(part, stretch);
-    }
-    return line;
-}
-
-// "09:00 – 17:00".
-QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
-    return strip(
-        parent, 6,
-        {{from, 1}, {TextStyle::secondaryCaption(QStringLiteral("\u2013"), parent), 0}, {to, 1}});
-}
-
 } // namespace
 
 WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen)
     : QObject(screen)
     , store_(store)
     , hoursSwitch_(new ToggleSwitch(QStringLiteral("Working hours"), screen))
-    , from_(timeEdit(QStringLiteral("From"), screen))
-    , to_(timeEdit(QStringLiteral("To"), screen))
+    , from_(SettingsRows::timeField(QStringLiteral("From"), screen))
+    , to_(SettingsRows::timeField(QStringLiteral("To"), screen))
     , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), screen))
     , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), screen))
-    , breakFrom_(timeEdit(QStringLiteral("Break from"), screen))
-    , breakTo_(timeEdit(QStringLiteral("Break to"), screen))
-    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), screen)) {
+    , breakFrom_(SettingsRows::timeField(QStringLiteral("Break from"), screen))
+    , breakTo_(SettingsRows::timeField(QStringLiteral("Break to"), screen))
+    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), screen))
+    , sameSwitch_(new ToggleSwitch(tr("Same hours every day"), screen))
+    , sameLine_(new QWidget(screen)) {
     column->addWidget(SettingsRows::divider(screen));
     column->addLayout(
         SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, screen));
@@ -99,16 +66,29 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
         dayLine->addWidget(button);
         dayButtons_.append(button);
         dayNumbers_.append(day);
+        auto *own = new DayHoursRow(day, screen);
+        connect(own, &DayHoursRow::edited, this, [this, day](const DayHours &hours) {
+            store_.set(Keys::ownHours.at(std::size_t(day - 1)), hours);
+        });
+        dayRows_.append(own);
     }
+    sameLine_->setLayout(SettingsRows::switchLine(tr("Same hours every day"), sameSwitch_, screen));
+    sameLine_->layout()->setContentsMargins(0, 0, 0, 0);
 
-    breakTimes_ = span(breakFrom_, breakTo_, screen);
-    QWidget *breakLine = strip(screen, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
+    breakTimes_ = SettingsRows::span(breakFrom_, breakTo_, screen);
+    QWidget *breakLine = SettingsRows::strip(screen, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
 
-    rows_ = {SettingsRows::labelled(QStringLiteral("Days"), days),
-             SettingsRows::labelled(QStringLiteral("Hours"), span(from_, to_, screen)), hoursNote_,
-             SettingsRows::labelled(QStringLiteral("Break"), breakLine), breakNote_};
+    rows_ = {
+        SettingsRows::labelled(QStringLiteral("Days"), days),
+        sameLine_,
+        SettingsRows::labelled(QStringLiteral("Hours"), SettingsRows::span(from_, to_, screen)),
+        hoursNote_,
+        SettingsRows::labelled(QStringLiteral("Break"), breakLine),
+        breakNote_};
     for (QWidget *row : rows_)
         column->addWidget(row);
+    for (DayHoursRow *own : dayRows_)
+        column->addWidget(own);
 
     // Each control writes its key, except while it is being brought to the store.
     const auto writes = [this](const auto &key) {
@@ -119,6 +99,7 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
     };
     connect(hoursSwitch_, &ToggleSwitch::toggled, this, writes(Keys::workingHours));
     connect(breakSwitch_, &ToggleSwitch::toggled, this, writes(Keys::breakEnabled));
+    connect(sameSwitch_, &ToggleSwitch::toggled, this, writes(Keys::sameHours));
     for (QTimeEdit *edit : {breakFrom_, breakTo_})
         connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeBreak);
     for (QTimeEdit *edit : {from_, to_})
@@ -192,8 +173,19 @@ void WorkingHoursRows::followStore() {
         breakRefused_ = !breakFits();
     }
     breakTimes_->setEnabled(breakOn);
+    const bool same = store_.get(Keys::sameHours);
+    sameSwitch_->setChecked(same);
+    // The common hours stand for every day without hours of its own.
+    const DayHours common{store_.get(Keys::workFrom), store_.get(Keys::workTo), breakOn,
+                          store_.get(Keys::breakFrom), store_.get(Keys::breakTo)};
+    for (DayHoursRow *own : dayRows_) {
+        own->follow(store_.get(Keys::ownHours.at(std::size_t(own->day() - 1))).value_or(common));
+        own->setVisible(on && !same && days.contains(own->day()));
+    }
+    const QList<QWidget *> commonRows(rows_.begin() + 2, rows_.end());
     for (QWidget *row : rows_)
-        row->setVisible(on && (row != hoursNote_ || refused_) &&
+        row->setVisible(on && (same || !commonRows.contains(row)) &&
+                        (row != hoursNote_ || refused_) &&
                         (row != breakNote_ || (breakOn && breakRefused_)));
     following_ = false;
     if (breakWasRefused && !breakRefused_)

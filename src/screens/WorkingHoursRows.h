@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 
+class DayHoursRow;
 class QAbstractButton;
 class QLabel;
 class QTimeEdit;
@@ -13,7 +14,8 @@ class QWidget;
 class ToggleSwitch;
 
 // The settings screen's working-hours rows: a switch, and while it is on the
-// working days in the locale's week order, the hours, and an optional break.
+// working days in the locale's week order, the hours, and an optional break;
+// or, with "Same hours every day" off, each working day's own hours.
 // Rows of the screen itself, so that showing one changes its height at once.
 class WorkingHoursRows : public QObject {
     Q_OBJECT
@@ -34,6 +36,9 @@ public:
     QTimeEdit *breakFromEdit() const { return breakFrom_; }
     QTimeEdit *breakToEdit() const { return breakTo_; }
     QLabel *breakNote() const { return breakNote_; }
+    ToggleSwitch *sameHoursSwitch() const { return sameSwitch_; }
+    // Every day's own rows, in the locale's week order.
+    const QList<DayHoursRow *> &dayRows() const { return dayRows_; }
 
 private:
     void storeHours();
@@ -52,6 +57,9 @@ private:
     QTimeEdit *breakFrom_;
     QTimeEdit *breakTo_;
     QLabel *breakNote_;
+    ToggleSwitch *sameSwitch_;
+    QWidget *sameLine_;
+    QList<DayHoursRow *> dayRows_;
     QList<QWidget *> rows_;
     QWidget *breakTimes_;
     bool following_ = false;
