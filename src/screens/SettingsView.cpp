@@ -99,12 +99,6 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     colors->addLayout(swatchRow);
     column->addLayout(colors);
 
-    count_->setAccessibleName(CountChoice::title());
-    count_->setFont(TextStyle::caption());
-    for (const CountFrom from : allCases<CountFrom>())
-        count_->addItem(CountChoice::label(from));
-    column->addWidget(SettingsRows::labelled(CountChoice::title(), count_));
-
     column->addWidget(SettingsRows::divider(this));
     column->addLayout(SettingsRows::switchLine(QStringLiteral("Goal"), goalSwitch_, this));
 
@@ -118,6 +112,14 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
           static_cast<QWidget *>(emojiChooser_), static_cast<QWidget *>(imageChooser_)})
         column->addWidget(goalRow);
     workingHours_ = new WorkingHoursRows(store_, column, this);
+
+    // What the counter counts, last: the rows above keep their places.
+    column->addWidget(SettingsRows::divider(this));
+    count_->setAccessibleName(CountChoice::title());
+    count_->setFont(TextStyle::caption());
+    for (const CountFrom from : allCases<CountFrom>())
+        count_->addItem(CountChoice::label(from));
+    column->addWidget(SettingsRows::labelled(CountChoice::title(), count_));
     column->addStretch(1);
 
     connect(currency_, &QComboBox::activated, this, [this](int index) {

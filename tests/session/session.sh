@@ -233,6 +233,8 @@ tree() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_tree.py" 2>/dev/n
 has() { # has ROLE NAME [STATES]: an object shown with exactly this role and name
     grep -qP "^$1\t$2\t${3:-.*}\$" <<<"$(tree)"
 }
+# The name of the control that has the keyboard.
+focused() { grep -vP '^(frame|window)\t' <<<"$(tree)" | grep -oP '^[^\t]*\t\K[^\t]*(?=\t.*focused)' | head -1; }
 # The name of the shown object with this role whose name matches a pattern.
 shown_name() { # shown_name ROLE PATTERN
     grep -oP "^$1\t\K$2(?=\t)" <<<"$(tree)" | head -1
