@@ -1,8 +1,6 @@
 #include "CommandLine.h"
 
-#if PAYTICK_X11
-#include <xcb/xcb.h>
-#endif
+#include "DesktopPlatform.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,24 +40,11 @@ bool isSet(const char *variable) {
     return value != nullptr && *value != '\0';
 }
 
-// Whether the X server the panel would use answers (Qt's xcb backend aborts
-// when it does not).
-bool displayOpens() {
-#if PAYTICK_X11
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool opens = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return opens;
-#else
-    return true; // Qt says itself what it cannot open
-#endif
-}
-
 } // namespace
 
 namespace CommandLine {
 
-std::optional<int> settleBeforeStart(int argc, char **argv) {
+std::optional<int> settleBeforeStart(int argc, char **argv, const DesktopPlatform &desktop) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "-h" || argument == "--help") {
@@ -87,7 +72,7 @@ std::optional<int> settleBeforeStart(int argc, char **argv) {
                    stderr);
         return 1;
     }
-    if (x11 && !displayOpens()) {
+    if (x11 && !desktop.displayOpens()) {
         std::fprintf(stderr,
                      "Paytick needs a graphical desktop session: the display %s cannot "
                      "be opened.\n",

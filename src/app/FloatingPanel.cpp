@@ -3,9 +3,9 @@
 #include "CountChoice.h"
 
 #include "ContentView.h"
+#include "DesktopPlatform.h"
 #include "SettingsStore.h"
 #include "Theme.h"
-#include "X11Desktop.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -54,10 +54,12 @@ std::optional<QRect> placeOnScreen(QRect frame) {
 
 } // namespace
 
-FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
+FloatingPanel::FloatingPanel(SettingsStore &store, DesktopPlatform &desktop, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , store_(store)
-    , content_(new ContentView(store, services_, systemNow, this)) {
+    , desktop_(desktop)
+    , content_(new ContentView(store, services_, systemNow, this))
+    , compositor_(desktop.watchCompositor()) {
     setWindowTitle(QStringLiteral("Paytick"));
     setAttribute(Qt::WA_TranslucentBackground);
     // The panel's size is the root view's choice alone: a layout that grew the
@@ -70,7 +72,7 @@ FloatingPanel::FloatingPanel(SettingsStore &store, QWidget *parent)
     layout->addWidget(content_);
     resize(panelWidth, content_->wantedHeight());
     connect(content_, &ContentView::wantedHeightChanged, this, &FloatingPanel::fitHeight);
-    connect(&compositor_, &CompositorWatch::changed, this, &FloatingPanel::updateShape);
+    connect(compositor_.get(), &CompositorWatch::changed, this, &FloatingPanel::updateShape);
     updateShape();
 
     auto *quit = new QShortcut(QKeySequence::Quit, this, qApp, &QApplication::quit);
@@ -137,17 +139,17 @@ bool FloatingPanel::event(QEvent *event) {
     // window is mapped, for the window manager to read, and again once it is,
     // for the window that was really mapped.
     if (event->type() == QEvent::Show) {
-        X11Desktop::showOnAllDesktops(this);
+        desktop_.showOnAllDesktops(this);
         QTimer::singleShot(0, this, [this] {
             if (isVisible())
-                X11Desktop::showOnAllDesktops(this);
+                desktop_.showOnAllDesktops(this);
         });
     }
     return QWidget::event(event);
 }
 
 void FloatingPanel::updateShape() {
-    if (compositor_.isActive()) {
+    if (compositor_->isActive()) {
         clearMask();
         return;
     }
@@ -166,7 +168,7 @@ void FloatingPanel::moveEvent(QMoveEvent *) {
 }
 
 void FloatingPanel::resizeEvent(QResizeEvent *) {
-    if (!compositor_.isActive())
+    if (!compositor_->isActive())
         updateShape();
 }
 

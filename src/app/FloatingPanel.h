@@ -4,10 +4,13 @@
 #include "CompositorWatch.h"
 #include "WindowServices.h"
 
+#include <memory>
+
 #include <QTimer>
 #include <QWidget>
 
 class ContentView;
+class DesktopPlatform;
 class SettingsStore;
 
 // The widget's one window: borderless, translucent, always on top, on every
@@ -16,7 +19,7 @@ class FloatingPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FloatingPanel(SettingsStore &store, QWidget *parent = nullptr);
+    FloatingPanel(SettingsStore &store, DesktopPlatform &desktop, QWidget *parent = nullptr);
 
     // Restores the saved place (or centres on the primary screen) and shows
     // the panel with keyboard focus.
@@ -45,6 +48,7 @@ private:
     void placeAt(const QRect &frame);
 
     SettingsStore &store_;
+    DesktopPlatform &desktop_;
     WindowServices services_;
     ContentView *content_;
     QTimer saveTimer_;
@@ -52,6 +56,6 @@ private:
     // to), and where the panel last put itself; only the first is stored.
     QPoint place_;
     QPoint placedAt_;
-    CompositorWatch compositor_;
+    std::unique_ptr<CompositorWatch> compositor_;
     AutostartEntry autostart_;
 };

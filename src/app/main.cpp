@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "ContentView.h"
 #include "DarkLook.h"
+#include "DesktopPlatform.h"
 #include "FloatingPanel.h"
 #include "RuntimeFolder.h"
 #include "SettingsStore.h"
@@ -48,7 +49,8 @@ public:
 } // namespace
 
 int main(int argc, char **argv) {
-    if (const std::optional<int> exitCode = CommandLine::settleBeforeStart(argc, argv))
+    const std::unique_ptr<DesktopPlatform> desktop = DesktopPlatform::forThisBuild();
+    if (const std::optional<int> exitCode = CommandLine::settleBeforeStart(argc, argv, *desktop))
         return *exitCode;
     preferXWayland(argc, argv);
     // Each tick uploads a few small digits; a plain image upload costs less
@@ -82,7 +84,7 @@ int main(int argc, char **argv) {
                      &QApplication::quit);
 
     SettingsStore store;
-    FloatingPanel panel(store);
+    FloatingPanel panel(store, *desktop);
     QObject::connect(&instance, &SingleInstance::activationRequested, &panel,
                      &FloatingPanel::bringToFront);
     FirstFrameReporter reporter;

@@ -16,6 +16,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Every swatch stays a Tab stop: a button group would leave only the
+    // focused one.
+    void focusInEvent(QFocusEvent *event) override { QWidget::focusInEvent(event); }
 
 private:
     DigitColor color_;

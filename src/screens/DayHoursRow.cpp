@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QSignalBlocker>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -38,7 +39,9 @@ DayHoursRow::DayHoursRow(int day, QWidget *parent)
 }
 
 void DayHoursRow::follow(const DayHours &hours) {
-    following_ = true;
+    // Quiet, so that following never writes back.
+    const QSignalBlocker quietFrom(from_), quietTo(to_), quietSwitch(breakSwitch_),
+        quietBreakFrom(breakFrom_), quietBreakTo(breakTo_);
     if (!refused_) {
         from_->setTime(hours.from);
         to_->setTime(hours.to);
@@ -47,13 +50,10 @@ void DayHoursRow::follow(const DayHours &hours) {
         breakTo_->setTime(hours.breakTo);
     }
     breakTimes_->setEnabled(breakSwitch_->isChecked());
-    following_ = false;
 }
 
 void DayHoursRow::typed() {
     breakTimes_->setEnabled(breakSwitch_->isChecked());
-    if (following_)
-        return;
     const DayHours hours{from_->time(), to_->time(), breakSwitch_->isChecked(), breakFrom_->time(),
                          breakTo_->time()};
     // A shift needs a length, and a break that is on must lie within it.

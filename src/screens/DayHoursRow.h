@@ -45,6 +45,5 @@ private:
     QTimeEdit *breakTo_;
     QWidget *breakTimes_;
     QLabel *note_;
-    bool following_ = false;
     bool refused_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
@@ -16,6 +17,13 @@ constexpr int labelColumn = 58;
 } // namespace
 
 namespace SettingsRows {
+
+QVBoxLayout *column(QWidget *section, int spacing) {
+    auto *rows = new QVBoxLayout(section);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(spacing);
+    return rows;
+}
 
 QWidget *labelled(const QString &title, QWidget *content) {
     auto *line = new QWidget(content->parentWidget());

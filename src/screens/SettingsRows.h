@@ -7,10 +7,14 @@
 
 class QLayout;
 class QTimeEdit;
+class QVBoxLayout;
 class QWidget;
 
 // The pieces the settings screen is built of.
 namespace SettingsRows {
+
+// The rows of `section`, top to bottom, `spacing` apart.
+QVBoxLayout *column(QWidget *section, int spacing = 12);
 
 // A caption in the label column, then `content` taking the rest of the width.
 // The row takes `content`'s parent.

@@ -1,25 +1,20 @@
 #pragma once
 
+#include "ColorSection.h"
+#include "CountSection.h"
+#include "CurrencySection.h"
 #include "FileAsker.h"
+#include "GoalSection.h"
 #include "SettingsStore.h"
+#include "WorkingHoursSection.h"
 
 #include <QWidget>
 
 #include <functional>
 
-class ColorSwatch;
-class CurrencyPicker;
-class EmojiChooser;
-class ImageChooser;
-class WorkingHoursRows;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class SegmentedControl;
-class ToggleSwitch;
-
-// Everything but the salary: currency, its label, the digit colour and the
-// goal. Every control writes straight to the store; there is no Save.
+// Everything but the salary, in sections stacked under a Back button:
+// currency, digit colour, goal, working hours and what the counter counts. Each section writes and
+// follows its own keys; there is no Save.
 class SettingsView : public QWidget {
     Q_OBJECT
 
@@ -30,20 +25,11 @@ public:
     // The height the screen needs at its width; the panel is fitted to it.
     int naturalHeight() const;
 
-    CurrencyPicker *currencyPicker() const { return currency_; }
-    QComboBox *countPicker() const { return count_; }
-    SegmentedControl *stylePicker() const { return style_; }
-    const QList<ColorSwatch *> &swatches() const { return swatches_; }
-    ToggleSwitch *goalSwitch() const { return goalSwitch_; }
-    // Whether the goal's rows (amount, text, picture) are shown.
-    bool showsGoalRows() const { return !amountRow_->isHidden(); }
-    QLineEdit *amountField() const { return amount_; }
-    QLabel *amountNote() const { return amountNote_; }
-    QLineEdit *textField() const { return text_; }
-    SegmentedControl *picturePicker() const { return picture_; }
-    EmojiChooser *emojiChooser() const { return emojiChooser_; }
-    ImageChooser *imageChooser() const { return imageChooser_; }
-    WorkingHoursRows *workingHours() const { return workingHours_; }
+    CurrencySection *currency() const { return currency_; }
+    ColorSection *colors() const { return colors_; }
+    GoalSection *goal() const { return goal_; }
+    WorkingHoursSection *workingHours() const { return workingHours_; }
+    CountSection *count() const { return count_; }
 
 signals:
     void naturalHeightChanged(int height);
@@ -53,25 +39,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void followStore();
     void reportHeight();
 
-    SettingsStore &store_;
     std::function<void()> close_;
-    CurrencyPicker *currency_;
-    QComboBox *count_;
-    SegmentedControl *style_;
-    QList<ColorSwatch *> swatches_;
-    ToggleSwitch *goalSwitch_;
-    QWidget *amountRow_ = nullptr;
-    QWidget *textRow_ = nullptr;
-    QWidget *pictureRow_ = nullptr;
-    QLineEdit *amount_;
-    QLabel *amountNote_;
-    QLineEdit *text_;
-    SegmentedControl *picture_;
-    EmojiChooser *emojiChooser_;
-    ImageChooser *imageChooser_;
-    WorkingHoursRows *workingHours_ = nullptr;
+    CurrencySection *currency_;
+    ColorSection *colors_;
+    GoalSection *goal_;
+    WorkingHoursSection *workingHours_;
+    CountSection *count_;
     int reportedHeight_ = 0;
 };

@@ -1,4 +1,5 @@
 #include "ContentView.h"
+#include "DesktopPlatform.h"
 #include "FloatingPanel.h"
 #include "RuntimeFolder.h"
 #include "SettingsStore.h"
@@ -17,10 +18,19 @@
 
 #include <csignal>
 
+namespace {
+
+DesktopPlatform &desktop() {
+    static const std::unique_ptr<DesktopPlatform> platform = DesktopPlatform::forThisBuild();
+    return *platform;
+}
+
+} // namespace
+
 TEST(FloatingPanel, growsDownFromItsTopOrMovesUpToStayOnScreen) {
     TempSettings temp;
     SettingsStore store(temp.path());
-    FloatingPanel panel(store);
+    FloatingPanel panel(store, desktop());
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     panel.move(free.left() + 40, free.top() + 30);
     panel.show();
@@ -45,14 +55,14 @@ TEST(FloatingPanel, comesBackWhereItWasLeftOrCentredWhenThatScreenIsGone) {
     }
     {
         SettingsStore store(temp.path());
-        FloatingPanel panel(store);
+        FloatingPanel panel(store, desktop());
         panel.present();
         EXPECT_EQ(panel.pos(), saved);
     }
     {
         SettingsStore store(temp.path());
         store.set(Keys::panelFrame, QRect(-20000, -20000, 320, 132));
-        FloatingPanel panel(store);
+        FloatingPanel panel(store, desktop());
         panel.present();
         EXPECT_EQ(panel.geometry().center(), free.center());
     }

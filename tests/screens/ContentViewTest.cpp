@@ -79,7 +79,7 @@ TEST_F(Root, fitsThePanelToTheSettingsScreenAndBack) {
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(root->wantedHeight(), settings->naturalHeight() + 28);
     const int closedGoal = root->wantedHeight();
-    QTest::mouseClick(settings->goalSwitch(), Qt::LeftButton);
+    QTest::mouseClick(settings->goal()->goalSwitch(), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_GT(root->wantedHeight(), closedGoal);
     QTest::keyClick(settings, Qt::Key_Escape);

@@ -9,7 +9,7 @@
 #include "SegmentedControl.h"
 #include "TempSettings.h"
 #include "ToggleSwitch.h"
-#include "WorkingHoursRows.h"
+#include "WorkingHoursSection.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,19 +49,19 @@ protected:
     }
 
     void switchGoalOn() {
-        QTest::mouseClick(view->goalSwitch(), Qt::LeftButton);
+        QTest::mouseClick(view->goal()->goalSwitch(), Qt::LeftButton);
         QApplication::processEvents();
     }
 };
 
 TEST_F(Settings, endsWithTheGoalSwitchWhileTheGoalIsOff) {
-    EXPECT_FALSE(view->goalSwitch()->isChecked());
-    EXPECT_FALSE(view->showsGoalRows());
+    EXPECT_FALSE(view->goal()->goalSwitch()->isChecked());
+    EXPECT_FALSE(view->goal()->showsGoalRows());
     const int closed = view->naturalHeight();
     store.set(Keys::goalAmount, QStringLiteral("1000"));
     QSignalSpy writes(&store, &SettingsStore::changed);
     switchGoalOn();
-    EXPECT_TRUE(view->showsGoalRows());
+    EXPECT_TRUE(view->goal()->showsGoalRows());
     EXPECT_TRUE(store.get(Keys::goalEnabled));
     ASSERT_EQ(writes.count(), 1) << "switching on touches no goal value";
     EXPECT_EQ(writes[0][0].toString(), "goalEnabled");
@@ -84,14 +84,15 @@ TEST_F(Settings, explainsAnAmountThatDoesNotParse) {
         {"1.234,56", ""},
     };
     for (const Row &row : rows) {
-        view->amountField()->clear();
-        QTest::keyClicks(view->amountField(), QString::fromUtf8(row.typed));
+        view->goal()->amountField()->clear();
+        QTest::keyClicks(view->goal()->amountField(), QString::fromUtf8(row.typed));
         if (QByteArray(row.typed).isEmpty())
             store.set(Keys::goalAmount, QString());
         EXPECT_EQ(store.get(Keys::goalAmount), QString::fromUtf8(row.typed));
-        EXPECT_EQ(view->amountNote()->isVisibleTo(view.get()), *row.note != '\0') << row.typed;
+        EXPECT_EQ(view->goal()->amountNote()->isVisibleTo(view.get()), *row.note != '\0')
+            << row.typed;
         if (*row.note) {
-            EXPECT_EQ(view->amountNote()->text(), QString::fromUtf8(row.note)) << row.typed;
+            EXPECT_EQ(view->goal()->amountNote()->text(), QString::fromUtf8(row.note)) << row.typed;
         }
     }
 }
@@ -110,44 +111,46 @@ TEST_F(Settings, growsWhenTheNoteAppears) {
 
 TEST_F(Settings, showsTheChosenCurrencyInBothLabelStyles) {
     store.set(Keys::currency, QStringLiteral("USD"));
-    EXPECT_EQ(view->stylePicker()->label(0), QStringLiteral("Symbol $"));
-    EXPECT_EQ(view->stylePicker()->label(1), "USD");
-    const int euro = view->currencyPicker()->findData(QStringLiteral("EUR"));
+    EXPECT_EQ(view->currency()->stylePicker()->label(0), QStringLiteral("Symbol $"));
+    EXPECT_EQ(view->currency()->stylePicker()->label(1), "USD");
+    const int euro = view->currency()->currencyPicker()->findData(QStringLiteral("EUR"));
     ASSERT_GE(euro, 0);
-    EXPECT_EQ(view->currencyPicker()->itemText(euro), QStringLiteral("EUR \u2013 Euro"));
-    view->currencyPicker()->setCurrentIndex(euro);
-    emit view->currencyPicker()->activated(euro);
+    EXPECT_EQ(view->currency()->currencyPicker()->itemText(euro),
+              QStringLiteral("EUR \u2013 Euro"));
+    view->currency()->currencyPicker()->setCurrentIndex(euro);
+    emit view->currency()->currencyPicker()->activated(euro);
     EXPECT_EQ(store.get(Keys::currency), "EUR");
-    EXPECT_EQ(view->stylePicker()->label(0), QStringLiteral("Symbol \u20AC"));
-    EXPECT_EQ(view->stylePicker()->label(1), "EUR");
-    QTest::mouseClick(view->stylePicker()->findChildren<QPushButton *>().at(0), Qt::LeftButton);
+    EXPECT_EQ(view->currency()->stylePicker()->label(0), QStringLiteral("Symbol \u20AC"));
+    EXPECT_EQ(view->currency()->stylePicker()->label(1), "EUR");
+    QTest::mouseClick(view->currency()->stylePicker()->findChildren<QPushButton *>().at(0),
+                      Qt::LeftButton);
     EXPECT_EQ(store.get(Keys::currencyStyle), CurrencyStyle::symbol);
 }
 
 TEST_F(Settings, ringsExactlyTheStoredColour) {
     const auto ringed = [&] {
         QStringList names;
-        for (ColorSwatch *swatch : view->swatches())
+        for (ColorSwatch *swatch : view->colors()->swatches())
             if (swatch->isChecked())
                 names << swatch->accessibleName();
         return names;
     };
-    ASSERT_EQ(view->swatches().size(), 10);
+    ASSERT_EQ(view->colors()->swatches().size(), 10);
     EXPECT_EQ(ringed(), QStringList{"Green"});
-    EXPECT_EQ(view->swatches().at(7)->toolTip(), "Blue");
-    QTest::mouseClick(view->swatches().at(7), Qt::LeftButton);
+    EXPECT_EQ(view->colors()->swatches().at(7)->toolTip(), "Blue");
+    QTest::mouseClick(view->colors()->swatches().at(7), Qt::LeftButton);
     EXPECT_EQ(store.get(Keys::digitColor), DigitColor::blue);
     EXPECT_EQ(ringed(), QStringList{"Blue"});
-    QTest::mouseClick(view->swatches().at(7), Qt::LeftButton);
+    QTest::mouseClick(view->colors()->swatches().at(7), Qt::LeftButton);
     EXPECT_EQ(ringed(), QStringList{"Blue"});
     // Spread across the width: first flush left, last flush right.
-    EXPECT_EQ(view->swatches().first()->x(), 0);
-    EXPECT_EQ(view->swatches().last()->geometry().right(), view->width() - 1);
+    EXPECT_EQ(view->colors()->swatches().first()->x(), 0);
+    EXPECT_EQ(view->colors()->swatches().last()->geometry().right(), view->width() - 1);
 }
 
 TEST_F(Settings, emojiFieldKeepsOneCharacter) {
     switchGoalOn();
-    EmojiChooser *chooser = view->emojiChooser();
+    EmojiChooser *chooser = view->goal()->emojiChooser();
     EXPECT_TRUE(chooser->isVisible());
     EXPECT_EQ(chooser->highlighted(), 0);
     QTest::mouseClick(chooser->presetButton(3), Qt::LeftButton);
@@ -180,7 +183,7 @@ TEST_F(Settings, emojiFieldKeepsOneCharacter) {
 TEST_F(Settings, drawsEveryPresetInColour) {
     switchGoalOn();
     for (int i = 0; i < EmojiChooser::presets().size(); ++i) {
-        const QImage shot = view->emojiChooser()->presetButton(i)->grab().toImage();
+        const QImage shot = view->goal()->emojiChooser()->presetButton(i)->grab().toImage();
         int coloured = 0;
         for (int y = 0; y < shot.height(); ++y)
             for (int x = 0; x < shot.width(); ++x) {
@@ -197,11 +200,11 @@ TEST_F(Settings, masksTheGoalAmountWhileAmountsAreHidden) {
     store.set(Keys::goalAmount, QStringLiteral("25000"));
     switchGoalOn();
     store.set(Keys::amountHidden, true);
-    EXPECT_EQ(view->amountField()->text(), QString(6, QChar(0x2022)));
-    EXPECT_TRUE(view->amountField()->isReadOnly());
+    EXPECT_EQ(view->goal()->amountField()->text(), QString(6, QChar(0x2022)));
+    EXPECT_TRUE(view->goal()->amountField()->isReadOnly());
     store.set(Keys::amountHidden, false);
-    EXPECT_EQ(view->amountField()->text(), "25000");
-    EXPECT_FALSE(view->amountField()->isReadOnly());
+    EXPECT_EQ(view->goal()->amountField()->text(), "25000");
+    EXPECT_FALSE(view->goal()->amountField()->isReadOnly());
 }
 
 TEST_F(Settings, keepsStoredPicturesWhenTheKindOrGoalChanges) {
@@ -209,11 +212,11 @@ TEST_F(Settings, keepsStoredPicturesWhenTheKindOrGoalChanges) {
     store.set(Keys::goalEmoji, QStringLiteral("x"));
     switchGoalOn();
     for (int kind : {0, 2, 1, 0})
-        QTest::mouseClick(view->picturePicker()->findChildren<QPushButton *>().at(kind),
+        QTest::mouseClick(view->goal()->picturePicker()->findChildren<QPushButton *>().at(kind),
                           Qt::LeftButton);
     EXPECT_EQ(store.get(Keys::goalPicture), GoalPictureKind::none);
-    EXPECT_FALSE(view->emojiChooser()->isVisible());
-    EXPECT_FALSE(view->imageChooser()->isVisible());
+    EXPECT_FALSE(view->goal()->emojiChooser()->isVisible());
+    EXPECT_FALSE(view->goal()->imageChooser()->isVisible());
     switchGoalOn(); // off again
     EXPECT_EQ(store.get(Keys::goalImage), QByteArray("bytes"));
     EXPECT_EQ(store.get(Keys::goalEmoji), "x");
@@ -223,7 +226,7 @@ TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
     store.set(Keys::goalEnabled, true);
     store.set(Keys::goalPicture, GoalPictureKind::image);
     QApplication::processEvents();
-    ImageChooser *chooser = view->imageChooser();
+    ImageChooser *chooser = view->goal()->imageChooser();
     EXPECT_EQ(chooser->button()->text(), QStringLiteral("Upload Image\u2026"));
     EXPECT_FALSE(chooser->thumbnail()->isVisibleTo(view.get()));
 
@@ -267,8 +270,8 @@ TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
 
 TEST_F(Settings, escapeClosesLikeTheBackButton) {
     switchGoalOn();
-    view->amountField()->setFocus();
-    QTest::keyClick(view->amountField(), Qt::Key_Escape);
+    view->goal()->amountField()->setFocus();
+    QTest::keyClick(view->goal()->amountField(), Qt::Key_Escape);
     EXPECT_EQ(closes, 1);
     QAbstractButton *back = nullptr;
     for (QAbstractButton *button : view->findChildren<QAbstractButton *>())
@@ -281,7 +284,7 @@ TEST_F(Settings, escapeClosesLikeTheBackButton) {
 }
 
 TEST_F(Settings, showsTheWorkingHoursRowsOnlyWhileTheyAreOn) {
-    WorkingHoursRows *hours = view->workingHours();
+    WorkingHoursSection *hours = view->workingHours();
     EXPECT_FALSE(hours->hoursSwitch()->isChecked());
     EXPECT_FALSE(hours->fromEdit()->isVisibleTo(view.get()));
     const int closed = view->naturalHeight();
@@ -315,7 +318,7 @@ TEST_F(Settings, listsTheDaysInTheLocalesWeekAndStoresEachClick) {
 
 TEST_F(Settings, refusesEqualFromAndToWithANoteAndKeepsWhatWasStored) {
     store.set(Keys::workingHours, true);
-    WorkingHoursRows *hours = view->workingHours();
+    WorkingHoursSection *hours = view->workingHours();
     hours->toEdit()->setTime(QTime(9, 0));
     EXPECT_TRUE(hours->hoursNote()->isVisibleTo(view.get()));
     EXPECT_EQ(hours->hoursNote()->text(), "From and To must differ");
@@ -337,7 +340,7 @@ TEST_F(Settings, refusesABreakNotWithinTheHoursWithANoteAndKeepsTheStoredBreak) 
     store.set(Keys::workingHours, true);
     store.set(Keys::breakEnabled, true);
     QApplication::processEvents();
-    WorkingHoursRows *hours = view->workingHours();
+    WorkingHoursSection *hours = view->workingHours();
     EXPECT_FALSE(hours->breakNote()->isVisibleTo(view.get()));
     hours->breakFromEdit()->setTime(QTime(14, 0)); // 14:00 to 13:00
     EXPECT_TRUE(hours->breakNote()->isVisibleTo(view.get()));
@@ -357,7 +360,7 @@ TEST_F(Settings, refusesABreakNotWithinTheHoursWithANoteAndKeepsTheStoredBreak) 
 TEST_F(Settings, timeFieldsTakeTypingWhereTheUserClicked) {
     store.set(Keys::workingHours, true);
     QApplication::processEvents();
-    WorkingHoursRows *hours = view->workingHours();
+    WorkingHoursSection *hours = view->workingHours();
     const struct {
         QTimeEdit *edit;
         double at; // across the field: hours on the left, minutes on the right
@@ -380,7 +383,7 @@ TEST_F(Settings, timeFieldsTakeTypingWhereTheUserClicked) {
 }
 
 TEST_F(Settings, choosesWhatTheCounterCountsAndFollowsTheStore) {
-    QComboBox *count = view->countPicker();
+    QComboBox *count = view->count()->countPicker();
     EXPECT_EQ(count->currentText(), "Since start");
     EXPECT_EQ(count->count(), 4);
     count->setFocus();
@@ -394,7 +397,7 @@ TEST_F(Settings, choosesWhatTheCounterCountsAndFollowsTheStore) {
 // start from the common hours and store only that day's; on again, they stay
 // stored but hidden.
 TEST_F(Settings, givesEachWorkingDayItsOwnHoursWhileSameHoursIsOff) {
-    WorkingHoursRows *hours = view->workingHours();
+    WorkingHoursSection *hours = view->workingHours();
     store.set(Keys::workingHours, true);
     EXPECT_TRUE(hours->sameHoursSwitch()->isChecked());
     const auto shown = [&] {

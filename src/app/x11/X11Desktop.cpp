@@ -1,6 +1,6 @@
 #include "X11Desktop.h"
 
-#if PAYTICK_X11
+#include "X11CompositorWatch.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -48,9 +48,22 @@ void tellWindowManager(xcb_connection_t *connection, xcb_window_t root, xcb_wind
 
 } // namespace
 
-namespace X11Desktop {
+std::unique_ptr<DesktopPlatform> DesktopPlatform::forThisBuild() {
+    return std::make_unique<X11Desktop>();
+}
 
-void showOnAllDesktops(QWidget *window) {
+bool X11Desktop::displayOpens() const {
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool opens = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return opens;
+}
+
+std::unique_ptr<CompositorWatch> X11Desktop::watchCompositor() {
+    return std::make_unique<X11CompositorWatch>();
+}
+
+void X11Desktop::showOnAllDesktops(QWidget *window) {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr || x11->connection() == nullptr)
         return;
@@ -94,16 +107,3 @@ void showOnAllDesktops(QWidget *window) {
                         1, &allDesktops);
     xcb_flush(connection);
 }
-
-} // namespace X11Desktop
-
-#else
-
-namespace X11Desktop {
-
-void showOnAllDesktops(QWidget *) {
-}
-
-} // namespace X11Desktop
-
-#endif

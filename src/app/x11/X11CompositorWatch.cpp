@@ -1,9 +1,7 @@
-#include "CompositorWatch.h"
+#include "X11CompositorWatch.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-
-#if PAYTICK_X11
 
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
@@ -33,8 +31,8 @@ xcb_screen_t *screenAt(xcb_connection_t *connection, int number) {
 
 } // namespace
 
-CompositorWatch::CompositorWatch(QObject *parent)
-    : QObject(parent) {
+X11CompositorWatch::X11CompositorWatch(QObject *parent)
+    : CompositorWatch(parent) {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr || x11->connection() == nullptr)
         return;
@@ -68,12 +66,12 @@ CompositorWatch::CompositorWatch(QObject *parent)
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-CompositorWatch::~CompositorWatch() {
+X11CompositorWatch::~X11CompositorWatch() {
     if (connection_ != nullptr)
         QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
-bool CompositorWatch::ownerExists() const {
+bool X11CompositorWatch::ownerExists() const {
     ReplyPtr<xcb_get_selection_owner_reply_t> owner(
         xcb_get_selection_owner_reply(connection_, xcb_get_selection_owner(connection_, selection_),
                                       nullptr),
@@ -81,7 +79,7 @@ bool CompositorWatch::ownerExists() const {
     return owner && owner->owner != XCB_WINDOW_NONE;
 }
 
-bool CompositorWatch::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
+bool X11CompositorWatch::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
@@ -97,17 +95,3 @@ bool CompositorWatch::nativeEventFilter(const QByteArray &eventType, void *messa
     }
     return false; // Qt follows the compositor too
 }
-
-#else
-
-CompositorWatch::CompositorWatch(QObject *parent)
-    : QObject(parent) {
-}
-
-CompositorWatch::~CompositorWatch() = default;
-
-bool CompositorWatch::nativeEventFilter(const QByteArray &, void *, qintptr *) {
-    return false;
-}
-
-#endif

@@ -1,5 +1,6 @@
-#include "WorkingHoursRows.h"
+#include "WorkingHoursSection.h"
 
+#include "Bind.h"
 #include "DayHoursRow.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
@@ -27,24 +28,24 @@ QToolButton:focus { border-color: palette(highlight); }
 
 } // namespace
 
-WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen)
-    : QObject(screen)
+WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
+    : QWidget(parent)
     , store_(store)
-    , hoursSwitch_(new ToggleSwitch(QStringLiteral("Working hours"), screen))
-    , from_(SettingsRows::timeField(QStringLiteral("From"), screen))
-    , to_(SettingsRows::timeField(QStringLiteral("To"), screen))
-    , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), screen))
-    , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), screen))
-    , breakFrom_(SettingsRows::timeField(QStringLiteral("Break from"), screen))
-    , breakTo_(SettingsRows::timeField(QStringLiteral("Break to"), screen))
-    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), screen))
-    , sameSwitch_(new ToggleSwitch(tr("Same hours every day"), screen))
-    , sameLine_(new QWidget(screen)) {
-    column->addWidget(SettingsRows::divider(screen));
+    , hoursSwitch_(new ToggleSwitch(QStringLiteral("Working hours"), this))
+    , from_(SettingsRows::timeField(QStringLiteral("From"), this))
+    , to_(SettingsRows::timeField(QStringLiteral("To"), this))
+    , hoursNote_(TextStyle::warningNote(QStringLiteral("From and To must differ"), this))
+    , breakSwitch_(new ToggleSwitch(QStringLiteral("Break"), this))
+    , breakFrom_(SettingsRows::timeField(QStringLiteral("Break from"), this))
+    , breakTo_(SettingsRows::timeField(QStringLiteral("Break to"), this))
+    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), this))
+    , sameSwitch_(new ToggleSwitch(tr("Same hours every day"), this)) {
+    auto *column = SettingsRows::column(this);
+    column->addWidget(SettingsRows::divider(this));
     column->addLayout(
-        SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, screen));
+        SettingsRows::switchLine(QStringLiteral("Working hours"), hoursSwitch_, this));
 
-    auto *days = new QWidget(screen);
+    auto *days = new QWidget(this);
     days->setStyleSheet(QString::fromLatin1(dayStyle));
     auto *dayLine = new QHBoxLayout(days);
     dayLine->setContentsMargins(0, 0, 0, 0);
@@ -59,56 +60,55 @@ WorkingHoursRows::WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QW
         button->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
         button->setFont(TextStyle::caption());
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        connect(button, &QToolButton::toggled, this, [this, day](bool on) {
-            if (!following_)
-                store_.set(Keys::workDays, store_.get(Keys::workDays).with(day, on));
-        });
         dayLine->addWidget(button);
         dayButtons_.append(button);
         dayNumbers_.append(day);
-        auto *own = new DayHoursRow(day, screen);
-        connect(own, &DayHoursRow::edited, this, [this, day](const DayHours &hours) {
-            store_.set(Keys::ownHours.at(std::size_t(day - 1)), hours);
-        });
+        auto *own = new DayHoursRow(day, this);
+        const Setting hours(store, Keys::ownHours.at(std::size_t(day - 1)));
+        connect(own, &DayHoursRow::edited, this,
+                [hours](const DayHours &typed) { hours.set(typed); });
         dayRows_.append(own);
     }
-    sameLine_->setLayout(SettingsRows::switchLine(tr("Same hours every day"), sameSwitch_, screen));
-    sameLine_->layout()->setContentsMargins(0, 0, 0, 0);
+    auto *sameLine = new QWidget(this);
+    sameLine->setLayout(SettingsRows::switchLine(tr("Same hours every day"), sameSwitch_, this));
+    sameLine->layout()->setContentsMargins(0, 0, 0, 0);
 
-    breakTimes_ = SettingsRows::span(breakFrom_, breakTo_, screen);
-    QWidget *breakLine = SettingsRows::strip(screen, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
+    breakTimes_ = SettingsRows::span(breakFrom_, breakTo_, this);
+    QWidget *breakLine = SettingsRows::strip(this, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
 
-    rows_ = {
-        SettingsRows::labelled(QStringLiteral("Days"), days),
-        sameLine_,
-        SettingsRows::labelled(QStringLiteral("Hours"), SettingsRows::span(from_, to_, screen)),
-        hoursNote_,
-        SettingsRows::labelled(QStringLiteral("Break"), breakLine),
-        breakNote_};
+    commonRows_ = {
+        SettingsRows::labelled(QStringLiteral("Hours"), SettingsRows::span(from_, to_, this)),
+        hoursNote_, SettingsRows::labelled(QStringLiteral("Break"), breakLine), breakNote_};
+    rows_ = {SettingsRows::labelled(QStringLiteral("Days"), days), sameLine};
+    rows_ += commonRows_;
     for (QWidget *row : rows_)
         column->addWidget(row);
     for (DayHoursRow *own : dayRows_)
         column->addWidget(own);
 
-    // Each control writes its key, except while it is being brought to the store.
-    const auto writes = [this](const auto &key) {
-        return [this, key](const auto &value) {
-            if (!following_)
-                store_.set(key, value);
-        };
-    };
-    connect(hoursSwitch_, &ToggleSwitch::toggled, this, writes(Keys::workingHours));
-    connect(breakSwitch_, &ToggleSwitch::toggled, this, writes(Keys::breakEnabled));
-    connect(sameSwitch_, &ToggleSwitch::toggled, this, writes(Keys::sameHours));
+    Bind::toggle(hoursSwitch_, Setting(store, Keys::workingHours));
+    Bind::toggle(breakSwitch_, Setting(store, Keys::breakEnabled));
+    Bind::toggle(sameSwitch_, Setting(store, Keys::sameHours));
+    Bind::days(dayButtons_, dayNumbers_, Setting(store, Keys::workDays));
+    // Times come in pairs that must make sense together, so they are written
+    // and followed here; each change of a time is the user's, for following
+    // blocks their signals.
     for (QTimeEdit *edit : {breakFrom_, breakTo_})
-        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeBreak);
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeBreak);
     for (QTimeEdit *edit : {from_, to_})
-        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursRows::storeHours);
+        connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeHours);
+    // Each day's own rows stand in for the common ones, and show the common
+    // hours while a day has none of its own.
+    QList<QLatin1StringView> followed{
+        Keys::workingHours.name, Keys::workDays.name,  Keys::workFrom.name, Keys::workTo.name,
+        Keys::breakEnabled.name, Keys::breakFrom.name, Keys::breakTo.name,  Keys::sameHours.name};
+    for (const auto &own : Keys::ownHours)
+        followed.append(own.name);
+    Bind::anyOf(store_, this, followed, [this] { followStore(); });
+    followStore();
 }
 
-void WorkingHoursRows::storeHours() {
-    if (following_)
-        return;
+void WorkingHoursSection::storeHours() {
     // A shift needs a length; the times stay as typed until they make one.
     // Both read first: storing one brings the other back to what is stored.
     const QTime from = from_->time();
@@ -121,7 +121,7 @@ void WorkingHoursRows::storeHours() {
     store_.set(Keys::workTo, to);
 }
 
-bool WorkingHoursRows::breakFits() const {
+bool WorkingHoursSection::breakFits() const {
     WorkSchedule schedule;
     schedule.from = store_.get(Keys::workFrom);
     schedule.to = store_.get(Keys::workTo);
@@ -130,9 +130,7 @@ bool WorkingHoursRows::breakFits() const {
     return schedule.breakFits();
 }
 
-void WorkingHoursRows::storeBreak() {
-    if (following_)
-        return;
+void WorkingHoursSection::storeBreak() {
     // A break outside the hours would count as none: the stored one stays in
     // force, and the times stay as typed until they fit.
     const QTime from = breakFrom_->time();
@@ -148,20 +146,16 @@ void WorkingHoursRows::storeBreak() {
     storingBreak_ = false;
 }
 
-void WorkingHoursRows::followStore() {
-    following_ = true;
+void WorkingHoursSection::followStore() {
+    const QSignalBlocker quietFrom(from_), quietTo(to_), quietBreakFrom(breakFrom_),
+        quietBreakTo(breakTo_);
     const bool on = store_.get(Keys::workingHours);
-    hoursSwitch_->setChecked(on);
-    const WeekDays days = store_.get(Keys::workDays);
-    for (qsizetype i = 0; i < dayButtons_.size(); ++i)
-        dayButtons_[i]->setChecked(days.contains(dayNumbers_[i]));
     // A refused pair stays on screen until the user mends it.
     if (!refused_) {
         from_->setTime(store_.get(Keys::workFrom));
         to_->setTime(store_.get(Keys::workTo));
     }
     const bool breakOn = store_.get(Keys::breakEnabled);
-    breakSwitch_->setChecked(breakOn);
     const bool breakWasRefused = breakRefused_;
     if (!storingBreak_) {
         if (!breakRefused_) {
@@ -174,20 +168,19 @@ void WorkingHoursRows::followStore() {
     }
     breakTimes_->setEnabled(breakOn);
     const bool same = store_.get(Keys::sameHours);
-    sameSwitch_->setChecked(same);
-    // The common hours stand for every day without hours of its own.
+    const WeekDays days = store_.get(Keys::workDays);
     const DayHours common{store_.get(Keys::workFrom), store_.get(Keys::workTo), breakOn,
                           store_.get(Keys::breakFrom), store_.get(Keys::breakTo)};
     for (DayHoursRow *own : dayRows_) {
         own->follow(store_.get(Keys::ownHours.at(std::size_t(own->day() - 1))).value_or(common));
         own->setVisible(on && !same && days.contains(own->day()));
     }
-    const QList<QWidget *> commonRows(rows_.begin() + 2, rows_.end());
     for (QWidget *row : rows_)
-        row->setVisible(on && (same || !commonRows.contains(row)) &&
+        row->setVisible(on && (same || !commonRows_.contains(row)) &&
                         (row != hoursNote_ || refused_) &&
                         (row != breakNote_ || (breakOn && breakRefused_)));
-    following_ = false;
+    // The screen's height follows at once.
+    updateGeometry();
     if (breakWasRefused && !breakRefused_)
         storeBreak();
 }

@@ -3,28 +3,24 @@
 #include "SettingsStore.h"
 
 #include <QList>
-#include <QObject>
+#include <QWidget>
 
 class DayHoursRow;
 class QAbstractButton;
 class QLabel;
 class QTimeEdit;
-class QVBoxLayout;
-class QWidget;
 class ToggleSwitch;
 
-// The settings screen's working-hours rows: a switch, and while it is on the
-// working days in the locale's week order, the hours, and an optional break;
-// or, with "Same hours every day" off, each working day's own hours.
-// Rows of the screen itself, so that showing one changes its height at once.
-class WorkingHoursRows : public QObject {
+// The settings' working hours: a switch, and while it is on the working days
+// in the locale's week order, the hours, and an optional break; or, with
+// "Same hours every day" off, each working day's own hours. A pair of
+// times that makes no shift, or a break outside the hours, is refused with a
+// note and stays on screen as typed until it is mended.
+class WorkingHoursSection : public QWidget {
     Q_OBJECT
 
 public:
-    WorkingHoursRows(SettingsStore &store, QVBoxLayout *column, QWidget *screen);
-
-    // Brings every control to what is stored.
-    void followStore();
+    explicit WorkingHoursSection(SettingsStore &store, QWidget *parent = nullptr);
 
     ToggleSwitch *hoursSwitch() const { return hoursSwitch_; }
     // In the locale's week order.
@@ -41,6 +37,8 @@ public:
     const QList<DayHoursRow *> &dayRows() const { return dayRows_; }
 
 private:
+    // Brings the times, notes and rows to what is stored.
+    void followStore();
     void storeHours();
     void storeBreak();
     // Whether the break as typed lies within the stored hours.
@@ -58,11 +56,10 @@ private:
     QTimeEdit *breakTo_;
     QLabel *breakNote_;
     ToggleSwitch *sameSwitch_;
-    QWidget *sameLine_;
     QList<DayHoursRow *> dayRows_;
+    QList<QWidget *> commonRows_; // what each day's own rows stand in for
     QList<QWidget *> rows_;
     QWidget *breakTimes_;
-    bool following_ = false;
     bool refused_ = false;      // From and To as typed are equal, so not stored
     bool breakRefused_ = false; // the break as typed is not within the hours
     bool storingBreak_ = false;

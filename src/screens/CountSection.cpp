@@ -1,0 +1,22 @@
+#include "CountSection.h"
+
+#include "Bind.h"
+#include "CountChoice.h"
+#include "SettingsRows.h"
+#include "TextStyle.h"
+
+#include <QComboBox>
+#include <QVBoxLayout>
+
+CountSection::CountSection(SettingsStore &store, QWidget *parent)
+    : QWidget(parent)
+    , count_(new QComboBox(this)) {
+    auto *column = SettingsRows::column(this);
+    column->addWidget(SettingsRows::divider(this));
+    count_->setAccessibleName(CountChoice::title());
+    count_->setFont(TextStyle::caption());
+    for (const CountFrom from : allCases<CountFrom>())
+        count_->addItem(CountChoice::label(from));
+    column->addWidget(SettingsRows::labelled(CountChoice::title(), count_));
+    Bind::popUp(count_, Setting(store, Keys::countFrom));
+}

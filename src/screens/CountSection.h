@@ -1,0 +1,21 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <QWidget>
+
+class QComboBox;
+
+// The settings' choice of what the counter counts: since the start, today,
+// this week or this month.
+class CountSection : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CountSection(SettingsStore &store, QWidget *parent = nullptr);
+
+    QComboBox *countPicker() const { return count_; }
+
+private:
+    QComboBox *count_;
+};
