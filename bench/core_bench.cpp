@@ -1,3 +1,4 @@
+#include "CountedTime.h"
 #include "Earnings.h"
 #include "WorkingTime.h"
 
@@ -80,6 +81,24 @@ void workingTimePerTickBeforeASkippedDay(benchmark::State &state) {
         qunsetenv("TZ");
 }
 BENCHMARK(workingTimePerTickBeforeASkippedDay);
+
+// A week of each day's own hours (a short Friday, a Saturday morning, a
+// night shift on Wednesday), counting today's part of ten years' working time.
+void todayWithOwnHoursPerTick(benchmark::State &state) {
+    WorkSchedule schedule;
+    schedule.days = *WeekDays::fromText(u"Mon,Tue,Wed,Thu,Fri,Sat");
+    schedule.breakOn = true;
+    schedule.ownHours[2] = DayHours{QTime(22, 0), QTime(6, 0), true, QTime(2, 0), QTime(2, 30)};
+    schedule.ownHours[4] = DayHours{QTime(9, 0), QTime(14, 0)};
+    schedule.ownHours[5] = DayHours{QTime(8, 0), QTime(12, 0)};
+    double now = 1'765'000'000.0;
+    const double start = now - tenYears;
+    CountedTime counted(start, std::make_shared<WorkingTime>(schedule, start), CountFrom::today);
+    counted.at(now);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(counted.at(now += 0.05));
+}
+BENCHMARK(todayWithOwnHoursPerTick);
 
 // Summing ten years once, at start-up or after the clock is set back.
 void workingTimeTenYears(benchmark::State &state) {

@@ -80,6 +80,39 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>منذ البداية</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>هذا الأسبوع</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>هذا الشهر</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>فترة العدّ</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>يتبقى %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -116,6 +149,41 @@ small panel that floats above your other windows.
     <message>
         <source>Symbol %1</source>
         <translation>الرمز %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1 من</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1 إلى</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>استراحة %1</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>استراحة %1 من</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>استراحة %1 إلى</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>استراحة</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>يجب أن يختلف «من» عن «إلى»</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>يجب أن تقع الاستراحة ضمن ساعات العمل</translation>
     </message>
 </context>
 <context>
@@ -301,6 +369,10 @@ small panel that floats above your other windows.
         <source>Yearly</source>
         <translation>سنوي</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>بالساعة</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -420,6 +492,10 @@ small panel that floats above your other windows.
     <message>
         <source>Hours</source>
         <translation>الساعات</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>الساعات نفسها كل يوم</translation>
     </message>
 </context>
 <context>

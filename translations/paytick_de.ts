@@ -81,6 +81,39 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Seit dem Start</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Diesen Monat</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Zählen</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Noch %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
     <message>
         <source>Symbol %1</source>
         <translation>Symbol %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1 von</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1 bis</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>Pause am %1</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>Pause am %1 von</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>Pause am %1 bis</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>„Von“ und „Bis“ müssen sich unterscheiden</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Die Pause muss in der Arbeitszeit liegen</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
         <source>Yearly</source>
         <translation>Jährlich</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Stündlich</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
     <message>
         <source>Hours</source>
         <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Jeden Tag gleiche Zeiten</translation>
     </message>
 </context>
 <context>

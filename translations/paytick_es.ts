@@ -81,6 +81,39 @@ desde que pulsó «Empezar a ganar».
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Desde el inicio</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mes</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Periodo</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Quedan %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ desde que pulsó «Empezar a ganar».
     <message>
         <source>Symbol %1</source>
         <translation>Símbolo %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: desde</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: hasta</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: pausa</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: pausa desde</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: pausa hasta</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>«Desde» y «Hasta» deben ser distintos</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>La pausa debe estar dentro del horario</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ desde que pulsó «Empezar a ganar».
         <source>Yearly</source>
         <translation>Anual</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Por hora</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ desde que pulsó «Empezar a ganar».
     <message>
         <source>Hours</source>
         <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Mismo horario cada día</translation>
     </message>
 </context>
 <context>

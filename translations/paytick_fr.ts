@@ -81,6 +81,39 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Depuis le début</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Période</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Reste %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
     <message>
         <source>Symbol %1</source>
         <translation>Symbole %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1 : de</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1 : à</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1 : pause</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1 : début de pause</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1 : fin de pause</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>« De » et « À » doivent différer</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>La pause doit se situer dans les heures</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
         <source>Yearly</source>
         <translation>Annuel</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Horaire</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
     <message>
         <source>Hours</source>
         <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Mêmes heures chaque jour</translation>
     </message>
 </context>
 <context>

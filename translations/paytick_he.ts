@@ -80,6 +80,39 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>מאז ההתחלה</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>היום</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>השבוע</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>החודש</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>טווח</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>נותרו %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -116,6 +149,41 @@ small panel that floats above your other windows.
     <message>
         <source>Symbol %1</source>
         <translation>סמל %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: התחלה</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: סיום</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: הפסקה</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: תחילת ההפסקה</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: סוף ההפסקה</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>הפסקה</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>„התחלה” ו„סיום” חייבים להיות שונים</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>ההפסקה חייבת להיות בתוך שעות העבודה</translation>
     </message>
 </context>
 <context>
@@ -301,6 +369,10 @@ small panel that floats above your other windows.
         <source>Yearly</source>
         <translation>שנתי</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>שעתי</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -420,6 +492,10 @@ small panel that floats above your other windows.
     <message>
         <source>Hours</source>
         <translation>שעות</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>אותן שעות בכל יום</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,39 @@ da quando hai premuto «Inizia a guadagnare».
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Dall&apos;inizio</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Questa settimana</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Questo mese</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Periodo</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Ancora %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ da quando hai premuto «Inizia a guadagnare».
     <message>
         <source>Symbol %1</source>
         <translation>Simbolo %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: dalle</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: alle</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: pausa</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: pausa dalle</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: pausa alle</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>«Dalle» e «Alle» devono differire</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>La pausa deve stare dentro l&apos;orario</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ da quando hai premuto «Inizia a guadagnare».
         <source>Yearly</source>
         <translation>Annuale</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Orario</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ da quando hai premuto «Inizia a guadagnare».
     <message>
         <source>Hours</source>
         <translation>Orario</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Stesso orario ogni giorno</translation>
     </message>
 </context>
 <context>

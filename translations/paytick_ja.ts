@@ -81,6 +81,39 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>開始から</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>今週</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>今月</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>集計期間</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ small panel that floats above your other windows.
     <message>
         <source>Symbol %1</source>
         <translation>記号 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1の開始</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1の終了</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1の休憩</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1の休憩開始</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1の休憩終了</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>休憩</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>「開始」と「終了」は別の時刻にしてください</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>休憩は勤務時間内にしてください</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ small panel that floats above your other windows.
         <source>Yearly</source>
         <translation>年収</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>時給</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ small panel that floats above your other windows.
     <message>
         <source>Hours</source>
         <translation>時間</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>毎日同じ時間</translation>
     </message>
 </context>
 <context>

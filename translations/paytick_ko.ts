@@ -81,6 +81,39 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>시작부터</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>오늘</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>이번 주</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>이번 달</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>집계 기간</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 남음</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ small panel that floats above your other windows.
     <message>
         <source>Symbol %1</source>
         <translation>기호 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1 시작</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1 종료</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1 휴식</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1 휴식 시작</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1 휴식 종료</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>휴식</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>&quot;시작&quot;과 &quot;종료&quot;는 달라야 합니다</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>휴식은 근무 시간 안에 있어야 합니다</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ small panel that floats above your other windows.
         <source>Yearly</source>
         <translation>연봉</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>시급</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ small panel that floats above your other windows.
     <message>
         <source>Hours</source>
         <translation>시간</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>매일 같은 시간</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,39 @@ sinds u op ‘Beginnen met verdienen’ drukte.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Sinds het begin</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Vandaag</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Deze week</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Deze maand</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Periode</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Nog %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ sinds u op ‘Beginnen met verdienen’ drukte.
     <message>
         <source>Symbol %1</source>
         <translation>Symbool %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: van</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: tot</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: pauze</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: pauze van</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: pauze tot</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>‘Van’ en ‘Tot’ moeten verschillen</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>De pauze moet binnen de werktijd vallen</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ sinds u op ‘Beginnen met verdienen’ drukte.
         <source>Yearly</source>
         <translation>Per jaar</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Per uur</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ sinds u op ‘Beginnen met verdienen’ drukte.
     <message>
         <source>Hours</source>
         <translation>Tijden</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Elke dag dezelfde tijden</translation>
     </message>
 </context>
 <context>

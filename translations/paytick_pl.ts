@@ -81,6 +81,39 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Od początku</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Dzisiaj</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>W tym tygodniu</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>W tym miesiącu</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Okres</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Zostało %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
     <message>
         <source>Symbol %1</source>
         <translation>Symbol %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: od</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: do</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: przerwa</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: przerwa od</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: przerwa do</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>„Od” i „Do” muszą się różnić</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Przerwa musi mieścić się w godzinach pracy</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
         <source>Yearly</source>
         <translation>Rocznie</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Godzinowo</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
     <message>
         <source>Hours</source>
         <translation>Godziny</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Te same godziny codziennie</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,39 @@ desde que apertou “Começar a ganhar”.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Desde o início</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mês</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Período</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Faltam %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ desde que apertou “Começar a ganhar”.
     <message>
         <source>Symbol %1</source>
         <translation>Símbolo %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: de</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: até</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: pausa</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: pausa de</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: pausa até</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>“De” e “Até” precisam ser diferentes</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>A pausa precisa estar dentro do horário</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ desde que apertou “Começar a ganhar”.
         <source>Yearly</source>
         <translation>Anual</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Por hora</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ desde que apertou “Começar a ganhar”.
     <message>
         <source>Hours</source>
         <translation>Horário</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Mesmo horário todo dia</translation>
     </message>
 </context>
 <context>

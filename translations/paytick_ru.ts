@@ -81,6 +81,39 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>С начала</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>На этой неделе</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>В этом месяце</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Период</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Осталось %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ small panel that floats above your other windows.
     <message>
         <source>Symbol %1</source>
         <translation>Символ %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: с</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: до</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: перерыв</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: перерыв с</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: перерыв до</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Перерыв</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>«С» и «До» должны различаться</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Перерыв должен быть в рабочих часах</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ small panel that floats above your other windows.
         <source>Yearly</source>
         <translation>В год</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>В час</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ small panel that floats above your other windows.
     <message>
         <source>Hours</source>
         <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Одинаковые часы каждый день</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,39 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Başlangıçtan beri</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Bugün</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Bu hafta</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Bu ay</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Dönem</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 kaldı</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
     <message>
         <source>Symbol %1</source>
         <translation>Simge %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1 başlangıcı</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1 bitişi</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1 molası</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1 mola başlangıcı</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1 mola bitişi</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Mola</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>“Başlangıç” ve “Bitiş” farklı olmalı</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Mola çalışma saatleri içinde olmalı</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
         <source>Yearly</source>
         <translation>Yıllık</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Saatlik</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
     <message>
         <source>Hours</source>
         <translation>Saatler</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Her gün aynı saatler</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,39 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>Від початку</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сьогодні</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Цього тижня</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Цього місяця</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>Період</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>Залишилося %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -117,6 +150,41 @@ small panel that floats above your other windows.
     <message>
         <source>Symbol %1</source>
         <translation>Символ %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1: з</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1: до</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1: перерва</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1: перерва з</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1: перерва до</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Перерва</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>«З» і «До» мають відрізнятися</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>Перерва має бути в робочих годинах</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,10 @@ small panel that floats above your other windows.
         <source>Yearly</source>
         <translation>На рік</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>На годину</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -421,6 +493,10 @@ small panel that floats above your other windows.
     <message>
         <source>Hours</source>
         <translation>Години</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>Однакові години щодня</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,39 @@ small panel that floats above your other windows.
     </message>
 </context>
 <context>
+    <name>CountFrom</name>
+    <message>
+        <source>Since start</source>
+        <translation>开始至今</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>本周</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>本月</translation>
+    </message>
+</context>
+<context>
+    <name>CountSection</name>
+    <message>
+        <source>Count</source>
+        <translation>统计范围</translation>
+    </message>
+</context>
+<context>
+    <name>CounterFace</name>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+</context>
+<context>
     <name>CounterView</name>
     <message>
         <source>Resumes %1</source>
@@ -116,6 +149,41 @@ small panel that floats above your other windows.
     <message>
         <source>Symbol %1</source>
         <translation>符号 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DayHoursRow</name>
+    <message>
+        <source>%1 from</source>
+        <translation>%1：从</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1：到</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1：休息</translation>
+    </message>
+    <message>
+        <source>%1 break from</source>
+        <translation>%1：休息开始</translation>
+    </message>
+    <message>
+        <source>%1 break to</source>
+        <translation>%1：休息结束</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>休息</translation>
+    </message>
+    <message>
+        <source>From and To must differ</source>
+        <translation>“从”和“到”必须不同</translation>
+    </message>
+    <message>
+        <source>The break must lie within the hours</source>
+        <translation>休息时间必须在工作时间内</translation>
     </message>
 </context>
 <context>
@@ -301,6 +369,10 @@ small panel that floats above your other windows.
         <source>Yearly</source>
         <translation>每年</translation>
     </message>
+    <message>
+        <source>Hourly</source>
+        <translation>每小时</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -420,6 +492,10 @@ small panel that floats above your other windows.
     <message>
         <source>Hours</source>
         <translation>时间</translation>
+    </message>
+    <message>
+        <source>Same hours every day</source>
+        <translation>每天时间相同</translation>
     </message>
 </context>
 <context>

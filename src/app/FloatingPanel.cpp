@@ -1,10 +1,12 @@
 #include "FloatingPanel.h"
 
 #include "ContentView.h"
+#include "CountSection.h"
 #include "DesktopPlatform.h"
 #include "SettingsStore.h"
 #include "Theme.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -184,6 +186,15 @@ void FloatingPanel::contextMenuEvent(QContextMenuEvent *event) {
     // The file is the truth: the user may have removed it by other means.
     startAtLogin->setChecked(autostart_.isOn());
     connect(startAtLogin, &QAction::toggled, this, &FloatingPanel::setStartAtLogin);
+    QMenu *count = menu.addMenu(CountSection::title());
+    auto *counts = new QActionGroup(count);
+    for (const CountFrom from : allCases<CountFrom>()) {
+        QAction *choice = count->addAction(label(from), this,
+                                           [this, from] { store_.set(Keys::countFrom, from); });
+        choice->setCheckable(true);
+        choice->setChecked(store_.get(Keys::countFrom) == from);
+        counts->addAction(choice);
+    }
     menu.addSeparator();
     menu.addAction(tr("Quit Paytick"), QKeySequence::Quit, qApp, &QApplication::quit);
     menu.exec(event->globalPos());

@@ -7,8 +7,15 @@
 namespace Earnings {
 
 double perSecond(double salary, PayPeriod period) {
-    const double yearly = period == PayPeriod::monthly ? salary * 12 : salary;
-    return yearly / secondsPerYear;
+    switch (period) {
+    case PayPeriod::monthly:
+        return salary * 12 / secondsPerYear;
+    case PayPeriod::yearly:
+        break;
+    case PayPeriod::hourly:
+        return salary / 3600;
+    }
+    return salary / secondsPerYear;
 }
 
 std::optional<double> countableSalary(const QString &text, PayPeriod period) {

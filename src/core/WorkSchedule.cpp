@@ -3,48 +3,10 @@
 #include "Earnings.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
 constexpr int minutesPerDay = 24 * 60;
-
-int minutesOf(QTime time) {
-    return time.hour() * 60 + time.minute();
-}
-
-// A stretch of minutes after the shift day's midnight (past 1440: the next day).
-struct Minutes {
-    int begin;
-    int end;
-};
-
-Minutes shiftOf(const WorkSchedule &schedule) {
-    const int begin = minutesOf(schedule.from);
-    int end = minutesOf(schedule.to);
-    if (end <= begin)
-        end += minutesPerDay;
-    return {begin, end};
-}
-
-// The break when it lies within the shift and leaves some of it (a night
-// shift's on either side of midnight); anything else is no break.
-std::optional<Minutes> breakWithin(const WorkSchedule &schedule, Minutes shift) {
-    const int begin = minutesOf(schedule.breakFrom);
-    int end = minutesOf(schedule.breakTo);
-    if (end <= begin)
-        end += minutesPerDay;
-    for (const int offset : {0, minutesPerDay})
-        if (begin + offset >= shift.begin && end + offset <= shift.end &&
-            end - begin < shift.end - shift.begin)
-            return Minutes{begin + offset, end + offset};
-    return std::nullopt;
-}
-
-Minutes pauseOf(const WorkSchedule &schedule, Minutes shift) {
-    const Minutes none{shift.begin, shift.begin};
-    return schedule.breakOn ? breakWithin(schedule, shift).value_or(none) : none;
-}
 
 double wallClock(const WallClock &clock, QDate date, int minutes) {
     return clock.moment(date.addDays(minutes / minutesPerDay), minutes % minutesPerDay * 60);
@@ -52,33 +14,43 @@ double wallClock(const WallClock &clock, QDate date, int minutes) {
 
 } // namespace
 
+DayHours WorkSchedule::hoursOn(int day) const {
+    const std::size_t index = std::size_t(std::clamp(day, 1, 7) - 1);
+    return ownHours[index].value_or(common());
+}
+
 double WorkSchedule::secondsPerWeek() const {
     if (!isValid())
         return 0;
-    const Minutes shift = shiftOf(*this);
-    const Minutes pause = pauseOf(*this, shift);
-    return days.count() * double((shift.end - shift.begin) - (pause.end - pause.begin)) * 60;
-}
-
-bool WorkSchedule::breakFits() const {
-    return isValid() && breakWithin(*this, shiftOf(*this)).has_value();
+    double total = 0;
+    for (int day = 1; day <= 7; ++day)
+        if (days.contains(day))
+            total += hoursOn(day).seconds();
+    return total;
 }
 
 double WorkSchedule::perWorkingSecond(double salary, PayPeriod period) const {
+    if (secondsPerWeek() <= 0)
+        return 0;
+    if (period == PayPeriod::hourly)
+        return Earnings::perSecond(salary, period);
     // As many weeks as a year of 365.25 days holds.
     const double perYear = secondsPerWeek() * (Earnings::secondsPerYear / (7 * 86400.0));
     const double perPeriod = period == PayPeriod::yearly ? perYear : perYear / 12;
-    return perPeriod > 0 ? salary / perPeriod : 0;
+    return salary / perPeriod;
 }
 
 std::vector<WorkSchedule::Span> WorkSchedule::spansOn(QDate date, const WallClock &clock) const {
-    if (!isValid() || !days.contains(date.dayOfWeek()) ||
-        clock.midnight(date) == clock.midnight(date.addDays(1)))
+    if (!isValid() || !days.contains(date.dayOfWeek()))
         return {};
-    const Minutes shift = shiftOf(*this);
-    const Minutes pause = pauseOf(*this, shift);
+    const DayHours hours = hoursOn(date.dayOfWeek());
+    if (!hours.isValid() || clock.midnight(date) == clock.midnight(date.addDays(1)))
+        return {};
+    const DayHours::Minutes shift = hours.shift();
+    const DayHours::Minutes pause = hours.pause();
     std::vector<Span> spans;
-    for (const Minutes part : {Minutes{shift.begin, pause.begin}, Minutes{pause.end, shift.end}})
+    for (const DayHours::Minutes part :
+         {DayHours::Minutes{shift.begin, pause.begin}, DayHours::Minutes{pause.end, shift.end}})
         if (part.end > part.begin)
             spans.push_back({wallClock(clock, date, part.begin), wallClock(clock, date, part.end)});
     return spans;

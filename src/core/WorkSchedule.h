@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DayHours.h"
 #include "PayPeriod.h"
 #include "WallClock.h"
 #include "WeekDays.h"
@@ -7,11 +8,14 @@
 #include <QDate>
 #include <QTime>
 
+#include <array>
+#include <optional>
 #include <vector>
 
 // The hours a salary pays for: a shift on chosen days of the week, from one
 // wall-clock time to another (a "To" earlier than "From" ends the next day),
-// less an optional break within it. Times are the system time zone's wall clock.
+// less an optional break within it; a day may have hours of its own. Times
+// are the system time zone's wall clock.
 struct WorkSchedule {
     // A stretch of working time, in seconds since 1970.
     struct Span {
@@ -25,17 +29,25 @@ struct WorkSchedule {
     bool breakOn = false;
     QTime breakFrom{12, 0};
     QTime breakTo{13, 0};
+    // Hours of its own for a day, Monday first; none: the common hours above.
+    std::array<std::optional<DayHours>, 7> ownHours{};
 
-    // A shift needs a length: From and To equal is no schedule.
-    bool isValid() const { return from.isValid() && to.isValid() && from != to; }
+    // The common hours.
+    DayHours common() const { return {from, to, breakOn, breakFrom, breakTo}; }
+    // The hours of a day numbered as Qt numbers them (Monday 1).
+    DayHours hoursOn(int day) const;
 
-    // The break's times lie within the shift and leave some of it; a break
-    // whose times do not counts as none.
-    bool breakFits() const;
+    // A shift needs a length: common From and To equal is no schedule; a
+    // day of its own hours with them equal has no shift.
+    bool isValid() const { return common().isValid(); }
+
+    // The common break's times lie within the shift and leave some of it; a
+    // break whose times do not counts as none.
+    bool breakFits() const { return common().breakFits(); }
 
     // Working seconds in a week as the wall clock counts them.
     double secondsPerWeek() const;
-    // The salary for each working second; 0 when the schedule has no working time.
+    // The pay for each working second; 0 when the schedule has no working time.
     double perWorkingSecond(double salary, PayPeriod period) const;
 
     // The working stretches of the shift that starts on `date` (none on a day

@@ -93,6 +93,21 @@ bool WorkingTime::isWorking(double now) const {
            });
 }
 
+std::optional<double> WorkingTime::stretchEnd(double now) {
+    if (!(now >= start_))
+        return std::nullopt;
+    if (!(now >= dayStart_ && now < dayEnd_))
+        settleOnDayOf(now);
+    for (const WorkSchedule::Span &span : today_)
+        if (span.begin <= now && now < span.end)
+            return span.end;
+    return std::nullopt;
+}
+
+double WorkingTime::secondsUntilAfresh(double moment) const {
+    return sum(schedule_, clock_, start_, moment);
+}
+
 std::optional<double> WorkingTime::nextWorkingMoment(double now) const {
     if (schedule_.secondsPerWeek() <= 0)
         return std::nullopt;

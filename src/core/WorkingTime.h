@@ -18,6 +18,13 @@ public:
     // The first moment at or after `now` that is working time; none when the
     // schedule has no working time at all.
     std::optional<double> nextWorkingMoment(double now) const;
+    // While `now` is working time, the moment its stretch ends (the shift's
+    // end, or the break's start before it); none outside working time.
+    // Cheap for a moment on the day last counted.
+    std::optional<double> stretchEnd(double now);
+    // Working seconds between the start and `moment`, summed afresh with the
+    // zone counting began in, leaving the running count as it is.
+    double secondsUntilAfresh(double moment) const;
 
     // Working seconds between two moments, computed afresh.
     static double secondsBetween(const WorkSchedule &schedule, double from, double to);

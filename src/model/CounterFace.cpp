@@ -10,6 +10,11 @@ namespace {
 
 constexpr double period = CounterFace::tickMilliseconds / 1000.0;
 
+// A cache of its own, for a face's copy of the inputs.
+std::shared_ptr<WorkingTime> copyOf(const std::shared_ptr<WorkingTime> &workingTime) {
+    return workingTime ? std::make_shared<WorkingTime>(*workingTime) : nullptr;
+}
+
 } // namespace
 
 int CounterFace::Wake::milliseconds(double now) const {
@@ -22,9 +27,9 @@ CounterFace::CounterFace(const CounterInputs &inputs)
     , perSecond_(inputs.perSecond)
     , goalAmount_(inputs.goal ? inputs.goal->amount : std::nullopt)
     , hasGoal_(inputs.goal.has_value())
-    , amountHidden_(inputs.amountHidden) {
-    if (inputs.workingTime)
-        workingTime_ = *inputs.workingTime;
+    , amountHidden_(inputs.amountHidden)
+    , workingTime_(copyOf(inputs.workingTime))
+    , counted_(inputs.start, workingTime_, inputs.countFrom, inputs.weekStart) {
 }
 
 const QString &CounterFace::hiddenAmount() {
@@ -58,12 +63,16 @@ double CounterFace::entryBefore(double now) const {
 }
 
 CounterFace::Look CounterFace::lookAt(double moment) {
-    const double elapsed =
-        workingTime_ ? workingTime_->secondsUntil(moment) : Earnings::elapsed(start_, moment);
+    const CountedTime::Reading counted = counted_.at(moment);
     Look look;
-    look.earned = perSecond_ * elapsed;
-    look.amount = amountHidden_ ? hiddenAmount() : LocaleServices::formatCounterAmount(look.earned);
-    look.elapsed = Earnings::formatElapsed(elapsed);
+    look.earned = perSecond_ * counted.sinceStart;
+    look.amount = amountHidden_
+                      ? hiddenAmount()
+                      : LocaleServices::formatCounterAmount(perSecond_ * counted.inPeriod);
+    look.elapsed = Earnings::formatElapsed(counted.inPeriod);
+    if (workingTime_)
+        if (const std::optional<double> end = workingTime_->stretchEnd(moment))
+            look.left = tr("%1 left").arg(Earnings::formatElapsed(*end - moment));
     if (hasGoal_) {
         look.goal = GoalProgress::of(goalAmount_, look.earned, amountHidden_);
         look.goalFillPixels = look.goal.fillPixels(goalTrack_, devicePixelRatio_);
@@ -84,7 +93,9 @@ CounterFace::Wake CounterFace::wakeAfter(double now, const Look &shown) {
         // Nothing changes until work starts again.
         wake.resumesAt = workingTime_->nextWorkingMoment(now);
         if (wake.resumesAt) {
-            wake.at = entry(std::ceil((*wake.resumesAt - start_) * ticksPerSecond));
+            // The count begins again at a period's turn, working or not.
+            const double until = std::min(*wake.resumesAt, counted_.periodEnd());
+            wake.at = entry(std::ceil((until - start_) * ticksPerSecond));
             wake.longestMilliseconds = 60'000;
         }
     }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "CountedTime.h"
 #include "CounterInputs.h"
 #include "GoalProgress.h"
 
+#include <QCoreApplication>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // What the counter shows at a moment, and when it next shows something else.
@@ -12,20 +15,23 @@
 // reading a moment advances the working-time cache to that moment's day,
 // which is why the readers below are not const.
 class CounterFace {
+    Q_DECLARE_TR_FUNCTIONS(CounterFace)
+
 public:
     static constexpr int tickMilliseconds = 50;
     static constexpr int ticksPerSecond = 1000 / tickMilliseconds;
 
     // Everything the screen shows at one moment, and the amount behind it.
     struct Look {
-        double earned = 0;
+        double earned = 0; // since the start, whatever the amount counts
         QString amount;
         QString elapsed;
+        QString left;      // the time left in the stretch worked; empty outside working hours
         GoalProgress goal; // empty without a goal
         // The goal bar's fill in device pixels: what the eye can tell apart.
         int goalFillPixels = 0;
         bool showsTheSameAs(const Look &other) const {
-            return amount == other.amount && elapsed == other.elapsed &&
+            return amount == other.amount && elapsed == other.elapsed && left == other.left &&
                    goal.text == other.goal.text && goalFillPixels == other.goalFillPixels;
         }
     };
@@ -72,7 +78,8 @@ private:
     bool hasGoal_;
     bool amountHidden_;
     // A copy of its own: its cache follows this face's moments only.
-    std::optional<WorkingTime> workingTime_;
+    std::shared_ptr<WorkingTime> workingTime_;
+    CountedTime counted_;
     double goalTrack_ = 0;
     double devicePixelRatio_ = 1;
 };

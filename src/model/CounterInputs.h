@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CountFrom.h"
 #include "Goal.h"
 #include "WorkingTime.h"
 
@@ -19,6 +20,10 @@ struct CounterInputs {
     // Counting only working hours: the working time since the start, with
     // `perSecond` a rate per working second. Null counts every second.
     std::shared_ptr<WorkingTime> workingTime;
+    // Counting today's, this week's or this month's part only, in local
+    // time, with weeks beginning on `weekStart`; the goal still takes all.
+    CountFrom countFrom = CountFrom::start;
+    Qt::DayOfWeek weekStart = Qt::Monday;
     // Dashes instead of digits, and no goal amount.
     bool amountHidden = false;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "CountFrom.h"
 #include "Currency.h"
 #include "CurrencyStyle.h"
+#include "DayHours.h"
 #include "DigitColor.h"
 #include "GoalPictureKind.h"
 #include "Key.h"
@@ -12,6 +14,7 @@
 
 #include <QStringView>
 
+#include <array>
 #include <span>
 #include <tuple>
 
@@ -38,6 +41,21 @@ template <> struct TextForm<QTime> {
     }
 };
 
+// A day's own hours kept as "09:00-14:00" or "22:00-06:00 break 02:00-02:30";
+// empty for none.
+template <> struct TextForm<std::optional<DayHours>> {
+    static QString write(const std::optional<DayHours> &hours) {
+        return hours ? hours->toText() : QString();
+    }
+    static std::optional<std::optional<DayHours>> read(QStringView text) {
+        if (text.isEmpty())
+            return std::optional<DayHours>();
+        if (const std::optional<DayHours> hours = DayHours::fromText(text))
+            return hours;
+        return std::nullopt;
+    }
+};
+
 // Every setting, each with its type and default.
 namespace Keys {
 
@@ -49,6 +67,9 @@ inline constexpr Key<QString> salary{QLatin1StringView("salary"), [] { return QS
 inline constexpr Key<PayPeriod> period{QLatin1StringView("period"),
                                        [] { return PayPeriod::monthly; }};
 inline constexpr Key<double> startedAt{QLatin1StringView("startedAt"), [] { return 0.0; }};
+// What the counter counts: since the start, or today's, this week's or this month's part.
+inline constexpr Key<CountFrom> countFrom{QLatin1StringView("countFrom"),
+                                          [] { return CountFrom::start; }};
 // Display.
 inline constexpr Key<QString> currency{QLatin1StringView("currency"),
                                        [] { return Currency::defaultCode(); }, &isCurrencyCode};
@@ -77,6 +98,19 @@ inline constexpr Key<QTime> workTo{QLatin1StringView("workTo"), [] { return QTim
 inline constexpr Key<bool> breakEnabled{QLatin1StringView("breakEnabled"), [] { return false; }};
 inline constexpr Key<QTime> breakFrom{QLatin1StringView("breakFrom"), [] { return QTime(12, 0); }};
 inline constexpr Key<QTime> breakTo{QLatin1StringView("breakTo"), [] { return QTime(13, 0); }};
+// Off, each working day has its own hours; they stay stored while it is on.
+inline constexpr Key<bool> sameHours{QLatin1StringView("sameHours"), [] { return true; }};
+inline constexpr auto noOwnHours = [] { return std::optional<DayHours>(); };
+inline constexpr Key<std::optional<DayHours>> hoursMon{QLatin1StringView("hoursMon"), noOwnHours};
+inline constexpr Key<std::optional<DayHours>> hoursTue{QLatin1StringView("hoursTue"), noOwnHours};
+inline constexpr Key<std::optional<DayHours>> hoursWed{QLatin1StringView("hoursWed"), noOwnHours};
+inline constexpr Key<std::optional<DayHours>> hoursThu{QLatin1StringView("hoursThu"), noOwnHours};
+inline constexpr Key<std::optional<DayHours>> hoursFri{QLatin1StringView("hoursFri"), noOwnHours};
+inline constexpr Key<std::optional<DayHours>> hoursSat{QLatin1StringView("hoursSat"), noOwnHours};
+inline constexpr Key<std::optional<DayHours>> hoursSun{QLatin1StringView("hoursSun"), noOwnHours};
+// Each day's own hours, Monday first.
+inline constexpr std::array<Key<std::optional<DayHours>>, 7> ownHours{
+    hoursMon, hoursTue, hoursWed, hoursThu, hoursFri, hoursSat, hoursSun};
 
 // Window.
 // The amount shown as dashes, for a screen someone else can see.
@@ -87,10 +121,12 @@ inline constexpr Key<QRect> panelFrame{QLatin1StringView("MainPanel/frame"),
                                        [] { return QRect(); }};
 
 // Every key, for code that visits them all.
-inline constexpr std::tuple all{
-    salary,     period,   startedAt,    currency,  currencyStyle, digitColor,   goalEnabled,
-    goalAmount, goalText, goalPicture,  goalEmoji, goalImage,     workingHours, workDays,
-    workFrom,   workTo,   breakEnabled, breakFrom, breakTo,       amountHidden, panelFrame};
+inline constexpr std::tuple all{salary,     period,       startedAt,    currency,     currencyStyle,
+                                digitColor, goalEnabled,  goalAmount,   goalText,     goalPicture,
+                                goalEmoji,  goalImage,    workingHours, workDays,     workFrom,
+                                workTo,     breakEnabled, breakFrom,    breakTo,      sameHours,
+                                hoursMon,   hoursTue,     hoursWed,     hoursThu,     hoursFri,
+                                hoursSat,   hoursSun,     countFrom,    amountHidden, panelFrame};
 
 std::span<const KeyDefinition> table();
 

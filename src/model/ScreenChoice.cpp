@@ -3,6 +3,8 @@
 #include "Earnings.h"
 #include "SettingsStore.h"
 
+#include <QLocale>
+
 namespace {
 
 // The working hours when they are on and make a schedule; From and To equal
@@ -17,6 +19,9 @@ std::optional<WorkSchedule> workSchedule(const SettingsStore &store) {
     schedule.breakOn = store.get(Keys::breakEnabled);
     schedule.breakFrom = store.get(Keys::breakFrom);
     schedule.breakTo = store.get(Keys::breakTo);
+    if (!store.get(Keys::sameHours))
+        for (std::size_t day = 0; day < schedule.ownHours.size(); ++day)
+            schedule.ownHours[day] = store.get(Keys::ownHours[day]);
     if (!schedule.isValid())
         return std::nullopt;
     return schedule;
@@ -52,5 +57,7 @@ ScreenChoice ScreenChoice::from(const SettingsStore &store, bool showingSettings
         Currency::label(store.get(Keys::currency), store.get(Keys::currencyStyle));
     choice.counter.color = choice.color;
     choice.counter.goal = choice.goal;
+    choice.counter.countFrom = store.get(Keys::countFrom);
+    choice.counter.weekStart = QLocale().firstDayOfWeek();
     return choice;
 }

@@ -20,10 +20,10 @@ void toggle(QAbstractButton *button, const Setting<bool> &setting) {
     follow(button, setting, [](QAbstractButton *b, bool on) { b->setChecked(on); });
 }
 
-void anyOf(SettingsStore &store, QObject *context, std::initializer_list<QLatin1StringView> names,
+void anyOf(SettingsStore &store, QObject *context, const QList<QLatin1StringView> &names,
            std::function<void()> follow) {
     QObject::connect(&store, &SettingsStore::changed, context,
-                     [keys = QList<QLatin1StringView>(names), follow](const QString &key) {
+                     [keys = names, follow](const QString &key) {
                          if (keys.contains(key))
                              follow();
                      });

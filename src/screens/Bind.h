@@ -5,10 +5,10 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QSignalBlocker>
 
 #include <functional>
-#include <initializer_list>
 
 class QLineEdit;
 
@@ -56,9 +56,17 @@ template <ClosedListEnum T> void buttonRow(QButtonGroup *group, const Setting<T>
     });
 }
 
+// One case of a closed list, as a pop-up with an item per case in its order.
+// Nothing is chosen until the user picks (Return or a click).
+template <ClosedListEnum T> void popUp(QComboBox *box, const Setting<T> &setting) {
+    QObject::connect(box, &QComboBox::activated, box,
+                     [setting](int index) { setting.set(allCases<T>().at(std::size_t(index))); });
+    follow(box, setting, [](QComboBox *b, T value) { b->setCurrentIndex(int(value)); });
+}
+
 // Calls `follow` after every change of any of the keys named, while `context`
 // lives: for what depends on more than one key.
-void anyOf(SettingsStore &store, QObject *context, std::initializer_list<QLatin1StringView> names,
+void anyOf(SettingsStore &store, QObject *context, const QList<QLatin1StringView> &names,
            std::function<void()> follow);
 
 // Toggles for the days of the week, `dayNumbers` Qt's numbers of the buttons.

@@ -36,6 +36,7 @@ ContentView::ContentView(SettingsStore &store, WindowServices &services, Clock c
     frame->setContentsMargins(margin, margin, margin, margin);
     frame->addWidget(setup_);
     frame->addWidget(counter_);
+    connect(setup_, &SetupView::extraHeightChanged, this, &ContentView::refresh);
     // The panel's own place changes no screen.
     connect(&store_, &SettingsStore::changed, this, [this](const QString &key) {
         if (key != Keys::panelFrame.name)
@@ -143,9 +144,10 @@ void ContentView::focusScreen() {
 }
 
 void ContentView::updateWantedHeight(bool hasGoal) {
-    const double height = showingSettings_ ? settingsHeight_ + 2 * Theme::padding
-                          : hasGoal        ? Theme::baseHeight + Theme::goalRowHeight
-                                           : Theme::baseHeight;
+    const double screenHeight = showingSettings_ ? settingsHeight_ + 2 * Theme::padding
+                                : hasGoal        ? Theme::baseHeight + Theme::goalRowHeight
+                                                 : Theme::baseHeight;
+    const double height = screenHeight + (screen_ == Screen::setup ? setup_->extraHeight() : 0);
     // While the settings screen has not been measured there is nothing to fit.
     if (height <= 2 * Theme::padding)
         return;

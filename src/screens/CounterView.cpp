@@ -35,6 +35,8 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
     : QWidget(parent)
     , clock_(std::move(clock))
     , elapsed_(TextStyle::secondaryCaption(QString(), this))
+    , period_(TextStyle::secondaryCaption(QString(), this))
+    , left_(TextStyle::secondaryCaption(QString(), this))
     , pause_(TextStyle::secondaryCaption(QString(), this))
     , display_(new SevenSegmentDisplay(this))
     , goalRow_(new GoalRow(this)) {
@@ -42,6 +44,11 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
     header->setSpacing(8);
     header->addWidget(new QuitButton(std::move(quit), this));
     header->addWidget(elapsed_);
+    header->addWidget(period_);
+    period_->hide();
+    // In one place: the time left while working, when work resumes while not.
+    header->addWidget(left_);
+    left_->hide();
     header->addWidget(pause_);
     pause_->hide();
     pause_->setWordWrap(true);                     // a longer language's sign takes a second line
@@ -75,6 +82,9 @@ CounterView::CounterView(std::function<void()> stop, std::function<void()> openS
 void CounterView::setInputs(const Inputs &inputs) {
     inputs_ = inputs;
     face_ = CounterFace(inputs);
+    // Counting everything since the start needs no name: it is the default.
+    period_->setText(inputs.countFrom == CountFrom::start ? QString() : label(inputs.countFrom));
+    period_->setVisible(!period_->text().isEmpty());
     display_->setColor(inputs.color);
     display_->setPrefix(inputs.currency);
     goalRow_->setVisible(inputs.goal.has_value());
@@ -108,6 +118,10 @@ void CounterView::present(const CounterFace::Look &look) {
     // Each setter below does nothing when its text is unchanged.
     display_->setText(look.amount);
     showElapsed(look.elapsed);
+    if (left_->text() != look.left) {
+        left_->setText(look.left);
+        left_->setVisible(!look.left.isEmpty());
+    }
     if (inputs_.goal)
         goalRow_->setProgress(look.goal);
 }
@@ -168,6 +182,14 @@ QString CounterView::amountText() const {
 
 QString CounterView::elapsedText() const {
     return elapsed_->text();
+}
+
+QString CounterView::timeLeftText() const {
+    return left_->text();
+}
+
+QString CounterView::pauseText() const {
+    return pause_->text();
 }
 
 void CounterView::showEvent(QShowEvent *) {

@@ -39,6 +39,10 @@ public:
 
     QString amountText() const;
     QString elapsedText() const;
+    // The time left in the stretch being worked; empty outside working hours.
+    QString timeLeftText() const;
+    // The pause sign: when counting resumes; empty while counting.
+    QString pauseText() const;
     bool isTicking() const { return timer_.isActive(); }
     // The schedule moment the timer is armed for.
     double nextWake() const { return nextWake_; }
@@ -66,6 +70,8 @@ private:
     QTimer timer_;
     double nextWake_ = 0;
     QLabel *elapsed_;
+    QLabel *period_;
+    QLabel *left_;
     QLabel *pause_;
     SevenSegmentDisplay *display_;
     GoalRow *goalRow_;

@@ -1,6 +1,8 @@
 #include "SettingsRows.h"
 
+#include "LocaleServices.h"
 #include "TextStyle.h"
+#include "TimeField.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -69,6 +71,35 @@ QLayout *switchLine(const QString &title, QWidget *toggle, QWidget *parent) {
     line->addStretch(1);
     line->addWidget(toggle);
     return line;
+}
+
+QTimeEdit *timeField(const QString &name, QWidget *parent) {
+    auto *edit = new TimeField(parent);
+    edit->setDisplayFormat(LocaleServices::minutesTimeFormat());
+    edit->setFont(TextStyle::caption());
+    edit->setAccessibleName(name);
+    edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+QWidget *strip(QWidget *parent, int spacing,
+               std::initializer_list<std::pair<QWidget *, int>> parts) {
+    auto *line = new QWidget(parent);
+    auto *layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    for (const auto &[part, stretch] : parts) {
+        part->setParent(line);
+        layout->addWidget(part, stretch);
+    }
+    return line;
+}
+
+QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
+    return strip(
+        parent, 6,
+        {{from, 1}, {TextStyle::secondaryCaption(QStringLiteral("\u2013"), parent), 0}, {to, 1}});
 }
 
 } // namespace SettingsRows

@@ -2,7 +2,11 @@
 
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 class QLayout;
+class QTimeEdit;
 class QVBoxLayout;
 class QWidget;
 
@@ -25,5 +29,15 @@ QWidget *divider(QWidget *parent);
 
 // A group's caption at the left and its on/off switch at the right.
 QLayout *switchLine(const QString &title, QWidget *toggle, QWidget *parent);
+
+// A time of day in the locale's hours and minutes, named for screen readers.
+QTimeEdit *timeField(const QString &name, QWidget *parent);
+
+// Widgets side by side as one row's content, each with its stretch.
+QWidget *strip(QWidget *parent, int spacing,
+               std::initializer_list<std::pair<QWidget *, int>> parts);
+
+// "09:00 – 17:00".
+QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent);
 
 } // namespace SettingsRows

@@ -18,7 +18,8 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     , currency_(new CurrencySection(store, this))
     , colors_(new ColorSection(store, this))
     , goal_(new GoalSection(store, std::move(askForImage), this))
-    , workingHours_(new WorkingHoursSection(store, this)) {
+    , workingHours_(new WorkingHoursSection(store, this))
+    , count_(new CountSection(store, this)) {
     // Opened, the screen takes the keys, so Escape closes it whatever was
     // clicked before; a click on its background takes them back.
     setFocusPolicy(Qt::ClickFocus);
@@ -31,8 +32,10 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     header->addWidget(TextStyle::secondaryCaption(tr("Settings"), this));
     header->addStretch(1);
     column->addLayout(header);
+    // What the counter counts comes last, so the rows above keep their places.
     for (QWidget *section : {static_cast<QWidget *>(currency_), static_cast<QWidget *>(colors_),
-                             static_cast<QWidget *>(goal_), static_cast<QWidget *>(workingHours_)})
+                             static_cast<QWidget *>(goal_), static_cast<QWidget *>(workingHours_),
+                             static_cast<QWidget *>(count_)})
         column->addWidget(section);
     SettingsRows::alignLabels(this);
     column->addStretch(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColorSection.h"
+#include "CountSection.h"
 #include "CurrencySection.h"
 #include "FileAsker.h"
 #include "GoalSection.h"
@@ -12,7 +13,7 @@
 #include <functional>
 
 // Everything but the salary, in sections stacked under a Back button:
-// currency, digit colour, goal and working hours. Each section writes and
+// currency, digit colour, goal, working hours and what the counter counts. Each section writes and
 // follows its own keys; there is no Save.
 class SettingsView : public QWidget {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     ColorSection *colors() const { return colors_; }
     GoalSection *goal() const { return goal_; }
     WorkingHoursSection *workingHours() const { return workingHours_; }
+    CountSection *count() const { return count_; }
 
 signals:
     void naturalHeightChanged(int height);
@@ -44,5 +46,6 @@ private:
     ColorSection *colors_;
     GoalSection *goal_;
     WorkingHoursSection *workingHours_;
+    CountSection *count_;
     int reportedHeight_ = 0;
 };

@@ -40,11 +40,11 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
 
     salaryField_->setPlaceholderText(tr("Your salary"));
     salaryField_->setAccessibleName(tr("Your salary"));
-    auto *entry = new QHBoxLayout;
-    entry->setSpacing(8);
-    entry->addWidget(salaryField_, 1);
+    entry_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    entry_->setSpacing(8);
+    entry_->addWidget(salaryField_, 1);
     periodPicker_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    entry->addWidget(periodPicker_);
+    entry_->addWidget(periodPicker_);
 
     startButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     startButton_->setAutoDefault(false);
@@ -56,7 +56,7 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     // The rows keep their gaps; spare height goes equally above and below them.
     column->addStretch(1);
     column->addLayout(header);
-    column->addLayout(entry);
+    column->addLayout(entry_);
     column->addWidget(goalRow_);
     column->addWidget(startButton_);
     column->addStretch(1);
@@ -88,6 +88,26 @@ void SetupView::followStore() {
     const bool overLimit = !valid && Earnings::parseAmount(stored).has_value();
     title_->setVisible(!overLimit);
     limitNote_->setVisible(overLimit);
+}
+
+int SetupView::extraHeight() const {
+    return periodBelow_ ? periodPicker_->sizeHint().height() + entry_->spacing() : 0;
+}
+
+void SetupView::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    // In some languages the salary's title and three period segments do not
+    // fit side by side: the picker then takes a row of its own below.
+    constexpr int fieldFrame = 12; // the field's border, margins and caret
+    const int fieldNeeds =
+        salaryField_->fontMetrics().horizontalAdvance(salaryField_->placeholderText()) + fieldFrame;
+    const bool below =
+        fieldNeeds + entry_->spacing() + periodPicker_->sizeHint().width() > contentsRect().width();
+    if (below == periodBelow_)
+        return;
+    periodBelow_ = below;
+    entry_->setDirection(below ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    emit extraHeightChanged();
 }
 
 bool SetupView::salaryIsValid() const {

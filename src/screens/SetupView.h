@@ -11,6 +11,7 @@
 #include <optional>
 
 class GoalRow;
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,10 +38,17 @@ public:
     // Says so, in the header, when the salary is more than can be counted.
     QLabel *limitNote() const { return limitNote_; }
     GoalRow *goalRow() const { return goalRow_; }
+    // The height beyond the usual screen's that a period picker below the
+    // field needs, or 0 while it sits beside the field.
+    int extraHeight() const;
+
+signals:
+    void extraHeightChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     bool salaryIsValid() const;
@@ -51,6 +59,7 @@ private:
     Setting<PayPeriod> period_;
     std::function<void()> start_;
     QLineEdit *salaryField_;
+    QBoxLayout *entry_;
     SegmentedControl *periodPicker_;
     GoalRow *goalRow_;
     QPushButton *startButton_;
@@ -59,4 +68,5 @@ private:
     QColor color_;
     std::optional<double> goalAmount_;
     bool amountHidden_ = false;
+    bool periodBelow_ = false;
 };

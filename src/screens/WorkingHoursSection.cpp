@@ -1,10 +1,9 @@
 #include "WorkingHoursSection.h"
 
 #include "Bind.h"
-#include "LocaleServices.h"
+#include "DayHoursRow.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
-#include "TimeField.h"
 #include "ToggleSwitch.h"
 #include "WorkSchedule.h"
 
@@ -15,9 +14,6 @@
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <initializer_list>
-#include <utility>
 
 namespace {
 
@@ -34,50 +30,20 @@ QToolButton:focus { border-color: palette(highlight); }
 // A day key's border and the least room beside its name.
 constexpr int dayKeyFrame = 4;
 
-QTimeEdit *timeEdit(const QString &name, QWidget *parent) {
-    auto *edit = new TimeField(parent);
-    edit->setDisplayFormat(LocaleServices::minutesTimeFormat());
-    edit->setFont(TextStyle::caption());
-    edit->setAccessibleName(name);
-    edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    edit->setAlignment(Qt::AlignCenter);
-    return edit;
-}
-
-// Widgets side by side as one row's content, each with its stretch.
-QWidget *strip(QWidget *parent, int spacing,
-               std::initializer_list<std::pair<QWidget *, int>> parts) {
-    auto *line = new QWidget(parent);
-    auto *layout = new QHBoxLayout(line);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(spacing);
-    for (const auto &[part, stretch] : parts) {
-        part->setParent(line);
-        layout->addWidget(part, stretch);
-    }
-    return line;
-}
-
-// "09:00 – 17:00".
-QWidget *span(QTimeEdit *from, QTimeEdit *to, QWidget *parent) {
-    return strip(
-        parent, 6,
-        {{from, 1}, {TextStyle::secondaryCaption(QStringLiteral("\u2013"), parent), 0}, {to, 1}});
-}
-
 } // namespace
 
 WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
     : QWidget(parent)
     , store_(store)
     , hoursSwitch_(new ToggleSwitch(tr("Working hours"), this))
-    , from_(timeEdit(tr("From"), this))
-    , to_(timeEdit(tr("To"), this))
+    , from_(SettingsRows::timeField(tr("From"), this))
+    , to_(SettingsRows::timeField(tr("To"), this))
     , hoursNote_(TextStyle::warningNote(tr("From and To must differ"), this))
     , breakSwitch_(new ToggleSwitch(tr("Break"), this))
-    , breakFrom_(timeEdit(tr("Break from"), this))
-    , breakTo_(timeEdit(tr("Break to"), this))
-    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), this)) {
+    , breakFrom_(SettingsRows::timeField(tr("Break from"), this))
+    , breakTo_(SettingsRows::timeField(tr("Break to"), this))
+    , breakNote_(TextStyle::warningNote(tr("The break must lie within the hours"), this))
+    , sameSwitch_(new ToggleSwitch(tr("Same hours every day"), this)) {
     auto *column = SettingsRows::column(this);
     column->addWidget(SettingsRows::divider(this));
     column->addLayout(SettingsRows::switchLine(tr("Working hours"), hoursSwitch_, this));
@@ -103,19 +69,31 @@ WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
         dayLine->addWidget(button);
         dayButtons_.append(button);
         dayNumbers_.append(day);
+        auto *own = new DayHoursRow(day, this);
+        const Setting hours(store, Keys::ownHours.at(std::size_t(day - 1)));
+        connect(own, &DayHoursRow::edited, this,
+                [hours](const DayHours &typed) { hours.set(typed); });
+        dayRows_.append(own);
     }
+    auto *sameLine = new QWidget(this);
+    sameLine->setLayout(SettingsRows::switchLine(tr("Same hours every day"), sameSwitch_, this));
+    sameLine->layout()->setContentsMargins(0, 0, 0, 0);
 
-    breakTimes_ = span(breakFrom_, breakTo_, this);
-    QWidget *breakLine = strip(this, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
+    breakTimes_ = SettingsRows::span(breakFrom_, breakTo_, this);
+    QWidget *breakLine = SettingsRows::strip(this, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});
 
-    rows_ = {SettingsRows::labelled(tr("Days"), days),
-             SettingsRows::labelled(tr("Hours"), span(from_, to_, this)), hoursNote_,
-             SettingsRows::labelled(tr("Break"), breakLine), breakNote_};
+    commonRows_ = {SettingsRows::labelled(tr("Hours"), SettingsRows::span(from_, to_, this)),
+                   hoursNote_, SettingsRows::labelled(tr("Break"), breakLine), breakNote_};
+    rows_ = {SettingsRows::labelled(tr("Days"), days), sameLine};
+    rows_ += commonRows_;
     for (QWidget *row : rows_)
         column->addWidget(row);
+    for (DayHoursRow *own : dayRows_)
+        column->addWidget(own);
 
     Bind::toggle(hoursSwitch_, Setting(store, Keys::workingHours));
     Bind::toggle(breakSwitch_, Setting(store, Keys::breakEnabled));
+    Bind::toggle(sameSwitch_, Setting(store, Keys::sameHours));
     Bind::days(dayButtons_, dayNumbers_, Setting(store, Keys::workDays));
     // Times come in pairs that must make sense together, so they are written
     // and followed here; each change of a time is the user's, for following
@@ -124,10 +102,14 @@ WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
         connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeBreak);
     for (QTimeEdit *edit : {from_, to_})
         connect(edit, &QTimeEdit::timeChanged, this, &WorkingHoursSection::storeHours);
-    Bind::anyOf(store_, this,
-                {Keys::workingHours.name, Keys::workFrom.name, Keys::workTo.name,
-                 Keys::breakEnabled.name, Keys::breakFrom.name, Keys::breakTo.name},
-                [this] { followStore(); });
+    // Each day's own rows stand in for the common ones, and show the common
+    // hours while a day has none of its own.
+    QList<QLatin1StringView> followed{
+        Keys::workingHours.name, Keys::workDays.name,  Keys::workFrom.name, Keys::workTo.name,
+        Keys::breakEnabled.name, Keys::breakFrom.name, Keys::breakTo.name,  Keys::sameHours.name};
+    for (const auto &own : Keys::ownHours)
+        followed.append(own.name);
+    Bind::anyOf(store_, this, followed, [this] { followStore(); });
     followStore();
 }
 
@@ -211,8 +193,17 @@ void WorkingHoursSection::followStore() {
         breakRefused_ = !breakFits();
     }
     breakTimes_->setEnabled(breakOn);
+    const bool same = store_.get(Keys::sameHours);
+    const WeekDays days = store_.get(Keys::workDays);
+    const DayHours common{store_.get(Keys::workFrom), store_.get(Keys::workTo), breakOn,
+                          store_.get(Keys::breakFrom), store_.get(Keys::breakTo)};
+    for (DayHoursRow *own : dayRows_) {
+        own->follow(store_.get(Keys::ownHours.at(std::size_t(own->day() - 1))).value_or(common));
+        own->setVisible(on && !same && days.contains(own->day()));
+    }
     for (QWidget *row : rows_)
-        row->setVisible(on && (row != hoursNote_ || refused_) &&
+        row->setVisible(on && (same || !commonRows_.contains(row)) &&
+                        (row != hoursNote_ || refused_) &&
                         (row != breakNote_ || (breakOn && breakRefused_)));
     // The screen's height follows at once.
     updateGeometry();

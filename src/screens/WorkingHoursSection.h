@@ -5,13 +5,15 @@
 #include <QList>
 #include <QWidget>
 
+class DayHoursRow;
 class QAbstractButton;
 class QLabel;
 class QTimeEdit;
 class ToggleSwitch;
 
 // The settings' working hours: a switch, and while it is on the working days
-// in the locale's week order, the hours, and an optional break. A pair of
+// in the locale's week order, the hours, and an optional break; or, with
+// "Same hours every day" off, each working day's own hours. A pair of
 // times that makes no shift, or a break outside the hours, is refused with a
 // note and stays on screen as typed until it is mended.
 class WorkingHoursSection : public QWidget {
@@ -30,6 +32,9 @@ public:
     QTimeEdit *breakFromEdit() const { return breakFrom_; }
     QTimeEdit *breakToEdit() const { return breakTo_; }
     QLabel *breakNote() const { return breakNote_; }
+    ToggleSwitch *sameHoursSwitch() const { return sameSwitch_; }
+    // Every day's own rows, in the locale's week order.
+    const QList<DayHoursRow *> &dayRows() const { return dayRows_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -55,6 +60,9 @@ private:
     QTimeEdit *breakFrom_;
     QTimeEdit *breakTo_;
     QLabel *breakNote_;
+    ToggleSwitch *sameSwitch_;
+    QList<DayHoursRow *> dayRows_;
+    QList<QWidget *> commonRows_; // what each day's own rows stand in for
     QList<QWidget *> rows_;
     QWidget *breakTimes_;
     bool refused_ = false;      // From and To as typed are equal, so not stored

@@ -210,7 +210,7 @@ TEST(Translations, theMenuSpeaksTheLanguage) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(100, 6),
                             panel.mapToGlobal(QPoint(100, 6)));
     QApplication::sendEvent(&panel, &event);
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 4);
     for (const QString &item : items)
         EXPECT_TRUE(item.startsWith(u'[') && item.endsWith(u']')) << item.toStdString();
 }

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
-TEST(PayPeriod, listsMonthlyThenYearly) {
+// Hourly comes last: a file's "Monthly" and "Yearly" read as before.
+TEST(PayPeriod, listsMonthlyYearlyThenHourly) {
     const auto cases = allCases<PayPeriod>();
-    ASSERT_EQ(cases.size(), 2u);
+    ASSERT_EQ(cases.size(), 3u);
     EXPECT_EQ(cases[0], PayPeriod::monthly);
     EXPECT_EQ(cases[1], PayPeriod::yearly);
+    EXPECT_EQ(cases[2], PayPeriod::hourly);
     EXPECT_EQ(rawValue(PayPeriod::monthly), "Monthly");
     EXPECT_EQ(rawValue(PayPeriod::yearly), "Yearly");
+    EXPECT_EQ(rawValue(PayPeriod::hourly), "Hourly");
 }
 
 TEST(PayPeriod, buildsOnlyFromTheExactRawText) {

@@ -48,6 +48,21 @@ TEST(Earnings, countsASalaryUpToTenBillionAYear) {
             << row.typed;
 }
 
+// An hourly wage over a year of seconds meets the same limit.
+TEST(Earnings, paysAnHourlyWageForEachSecond) {
+    EXPECT_EQ(Earnings::perSecond(36, PayPeriod::hourly), 0.01);
+    struct Row {
+        const char *typed;
+        bool counted;
+    };
+    const Row rows[] = {{"1140771", true}, {"1140772", false}};
+    for (const Row &row : rows)
+        EXPECT_EQ(Earnings::countableSalary(QString::fromLatin1(row.typed), PayPeriod::hourly)
+                      .has_value(),
+                  row.counted)
+            << row.typed;
+}
+
 TEST(Earnings, formatElapsedWritesHoursMinutesSeconds) {
     struct Row {
         double seconds;

@@ -1,7 +1,9 @@
 #include "WorkingTime.h"
+#include "CountedTime.h"
 #include "FixedName.h"
 
 #include <QDateTime>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <limits>
 #include <random>
 
 namespace {
@@ -417,4 +420,176 @@ TEST_F(Berlin, readsATimeTheClockRepeatsOrSkipsOneWayWhateverWasConvertedBefore)
                   1774746000)
             << before.toString().toStdString();
     }
+}
+
+TEST(DayHours, readsOnlyTheTextsItWrites) {
+    DayHours night{{22, 0}, {6, 0}, true, {2, 0}, {2, 30}};
+    EXPECT_EQ(night.toText(), "22:00-06:00 break 02:00-02:30");
+    EXPECT_EQ(DayHours::fromText(night.toText()), night);
+    night.breakOn = false;
+    EXPECT_EQ(night.toText(), "22:00-06:00");
+    EXPECT_EQ(DayHours::fromText(u"22:00-06:00")->to, QTime(6, 0));
+    for (const char16_t *bad :
+         {u"", u"9:00-14:00", u"09:00-14:00 ", u"09:00 14:00", u"09:00-24:00", u"09:00-14:00 break",
+          u"09:00-14:00 break 12:00", u"09:00-14:00 pause 12:00-12:30"})
+        EXPECT_EQ(DayHours::fromText(bad), std::nullopt) << QString::fromUtf16(bad).toStdString();
+}
+
+// A working week with some days' own hours, against hand-counted hours; the
+// pay per working second follows the week, except an hourly wage's.
+TEST_F(Utc, countsEachDayByItsOwnHours) {
+    const auto own = [](WorkSchedule s, int day, const char16_t *hours) {
+        s.ownHours[std::size_t(day - 1)] = DayHours::fromText(hours);
+        return s;
+    };
+    const WorkSchedule office = schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0});
+    struct Row {
+        const char *what;
+        WorkSchedule s;
+        double weekHours;
+        double thursdayTillNoon; // 2026-12-10, from midnight
+    };
+    const Row rows[] = {
+        {"a short Friday", own(office, 5, u"09:00-14:00"), 37, 3},
+        {"a Saturday morning",
+         own(schedule("Mon,Tue,Wed,Thu,Fri,Sat", {9, 0}, {17, 0}), 6, u"08:00-12:00"), 44, 3},
+        {"a night shift on Wednesday only", own(office, 3, u"22:00-06:00"), 40, 9},
+        {"a break on Thursday only", own(office, 4, u"09:00-17:00 break 11:00-13:00"), 38, 2},
+        {"a day off keeps its own hours unused", own(office, 7, u"10:00-12:00"), 40, 3},
+        {"own hours without length are no shift", own(office, 4, u"09:00-09:00"), 32, 0},
+    };
+    const double monday = at(2026, 12, 7);
+    for (const Row &row : rows) {
+        EXPECT_EQ(row.s.secondsPerWeek(), row.weekHours * hour) << row.what;
+        EXPECT_EQ(WorkingTime::secondsBetween(row.s, monday, at(2026, 12, 14)),
+                  row.weekHours * hour)
+            << row.what;
+        EXPECT_EQ(WorkingTime::secondsBetween(row.s, at(2026, 12, 10), at(2026, 12, 10, 12)),
+                  row.thursdayTillNoon * hour)
+            << row.what;
+        // Ten years a week at a time agree with every day's own.
+        const double from = at(2016, 12, 7, 14, 10);
+        EXPECT_EQ(WorkingTime::secondsBetween(row.s, from, monday), dayByDay(row.s, from, monday))
+            << row.what;
+        EXPECT_DOUBLE_EQ(row.s.perWorkingSecond(5000, PayPeriod::monthly),
+                         5000 / (row.weekHours * hour * 365.25 / 7 / 12))
+            << row.what;
+        EXPECT_EQ(row.s.perWorkingSecond(36, PayPeriod::hourly), 0.01) << row.what;
+    }
+    EXPECT_EQ(schedule("", {9, 0}, {17, 0}).perWorkingSecond(36, PayPeriod::hourly), 0);
+}
+
+TEST_F(Berlin, aDaysOwnNightShiftCountsTheRealTimeAcrossAClockChange) {
+    // Saturday nights only, into the Sundays the clocks change.
+    WorkSchedule s = schedule("Sat", {9, 0}, {17, 0});
+    s.ownHours[5] = DayHours{{22, 0}, {6, 0}};
+    EXPECT_EQ(WorkingTime::secondsBetween(s, at(2026, 3, 28), at(2026, 3, 30)), 7 * hour);
+    EXPECT_EQ(WorkingTime::secondsBetween(s, at(2026, 10, 24), at(2026, 10, 26)), 9 * hour);
+    const double from = at(2016, 1, 1);
+    const double to = at(2026, 6, 1);
+    EXPECT_EQ(WorkingTime::secondsBetween(s, from, to), dayByDay(s, from, to));
+}
+
+TEST_F(Utc, tellsWhenTheStretchWorkedInEnds) {
+    WorkSchedule s = schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true);
+    s.ownHours[2] = DayHours{{22, 0}, {6, 0}};
+    WorkingTime counted(s, at(2026, 12, 7, 8));
+    struct Row {
+        double now;
+        std::optional<double> end;
+    };
+    const Row rows[] = {
+        {at(2026, 12, 7, 10), at(2026, 12, 7, 12)}, // until the break
+        {at(2026, 12, 7, 13, 30), at(2026, 12, 7, 17)},
+        {at(2026, 12, 7, 16, 59) + 59, at(2026, 12, 7, 17)},
+        {at(2026, 12, 7, 12, 30), std::nullopt},    // in the break
+        {at(2026, 12, 7, 17), std::nullopt},        // the shift's end is not in it
+        {at(2026, 12, 10, 3), at(2026, 12, 10, 6)}, // Wednesday's night shift
+        {at(2026, 12, 12, 10), std::nullopt},       // Saturday
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(counted.stretchEnd(row.now), row.end) << std::fixed << row.now;
+}
+
+TEST(CountedTime, periodsBeginOnTheirFirstDay) {
+    const Qt::DayOfWeek sunday = QLocale(QLocale::English, QLocale::UnitedStates).firstDayOfWeek();
+    ASSERT_EQ(sunday, Qt::Sunday);
+    struct Row {
+        CountFrom from;
+        QDate date;
+        Qt::DayOfWeek weekStart;
+        QDate first;
+        QDate next;
+    };
+    const Row rows[] = {
+        {CountFrom::today, {2026, 12, 31}, Qt::Monday, {2026, 12, 31}, {2027, 1, 1}},
+        {CountFrom::week, {2026, 12, 9}, Qt::Monday, {2026, 12, 7}, {2026, 12, 14}},
+        {CountFrom::week, {2026, 12, 7}, Qt::Monday, {2026, 12, 7}, {2026, 12, 14}},
+        {CountFrom::week, {2026, 12, 13}, Qt::Monday, {2026, 12, 7}, {2026, 12, 14}},
+        {CountFrom::week, {2026, 12, 12}, sunday, {2026, 12, 6}, {2026, 12, 13}},
+        {CountFrom::week, {2026, 12, 13}, sunday, {2026, 12, 13}, {2026, 12, 20}},
+        {CountFrom::week, {2026, 12, 31}, Qt::Monday, {2026, 12, 28}, {2027, 1, 4}},
+        {CountFrom::week, {2027, 1, 2}, Qt::Saturday, {2027, 1, 2}, {2027, 1, 9}},
+        {CountFrom::month, {2026, 1, 31}, Qt::Monday, {2026, 1, 1}, {2026, 2, 1}},
+        {CountFrom::month, {2026, 12, 15}, Qt::Monday, {2026, 12, 1}, {2027, 1, 1}},
+        {CountFrom::month, {2028, 2, 29}, Qt::Monday, {2028, 2, 1}, {2028, 3, 1}},
+    };
+    for (const Row &row : rows) {
+        const auto [first, next] = CountedTime::periodOf(row.from, row.date, row.weekStart);
+        EXPECT_EQ(first, row.first) << row.date.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(next, row.next) << row.date.toString(Qt::ISODate).toStdString();
+    }
+}
+
+// A count started on a Monday at ten, read at later moments in order (one
+// set back), since the start and within its period.
+TEST_F(Utc, countsWithinThePeriodAndBeginsAgainAtItsTurn) {
+    const double start = at(2026, 12, 7, 10);
+    // Working time since a Friday in November.
+    const auto office = std::make_shared<WorkingTime>(
+        schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), at(2026, 11, 20, 10));
+    struct Row {
+        const char *what;
+        double now;
+        double total;
+        double today;
+        double week;
+        double month;
+        double officeToday;
+        double officeMonth;
+    };
+    const Row rows[] = {
+        {"before the start", start - hour, 0, 0, 0, 0, 0, 32},
+        {"the first afternoon", at(2026, 12, 7, 15), 5, 5, 5, 5, 6, 38},
+        {"midnight", at(2026, 12, 8), 14, 0, 14, 14, 0, 40},
+        {"after midnight", at(2026, 12, 8, 1, 30), 15.5, 1.5, 15.5, 15.5, 0, 40},
+        {"the clock set back", at(2026, 12, 7, 23), 13, 13, 13, 13, 8, 40},
+        {"next Monday", at(2026, 12, 14, 12), 170, 12, 12, 170, 3, 75},
+        {"the next year", at(2027, 1, 1, 6), 596, 6, 102, 6, 0, 0},
+    };
+    CountedTime since(start, nullptr);
+    CountedTime today(start, nullptr, CountFrom::today);
+    CountedTime week(start, nullptr, CountFrom::week);
+    CountedTime month(start, nullptr, CountFrom::month);
+    CountedTime officeToday(at(2026, 11, 20, 10), office, CountFrom::today);
+    CountedTime officeMonth(at(2026, 11, 20, 10), office, CountFrom::month);
+    for (const Row &row : rows) {
+        EXPECT_EQ(since.at(row.now).inPeriod, row.total * hour) << row.what;
+        EXPECT_EQ(today.at(row.now).sinceStart, row.total * hour) << row.what;
+        EXPECT_EQ(today.at(row.now).inPeriod, row.today * hour) << row.what;
+        EXPECT_EQ(week.at(row.now).inPeriod, row.week * hour) << row.what;
+        EXPECT_EQ(month.at(row.now).inPeriod, row.month * hour) << row.what;
+        EXPECT_EQ(officeToday.at(row.now).inPeriod, row.officeToday * hour) << row.what;
+        EXPECT_EQ(officeMonth.at(row.now).inPeriod, row.officeMonth * hour) << row.what;
+    }
+    EXPECT_EQ(today.periodEnd(), at(2027, 1, 2));
+    EXPECT_EQ(since.periodEnd(), std::numeric_limits<double>::infinity());
+}
+
+TEST_F(Berlin, aDayTheClocksChangeHasItsRealLength) {
+    CountedTime today(at(2026, 3, 1), nullptr, CountFrom::today);
+    EXPECT_EQ(today.at(at(2026, 3, 29, 12)).inPeriod, 11 * hour);
+    EXPECT_EQ(today.at(at(2026, 3, 30, 0, 30)).inPeriod, 0.5 * hour);
+    EXPECT_EQ(today.at(at(2026, 10, 25, 12)).inPeriod, 13 * hour);
+    EXPECT_EQ(today.periodEnd(), at(2026, 10, 26));
 }

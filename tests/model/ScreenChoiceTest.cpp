@@ -89,3 +89,29 @@ TEST(ScreenChoice, countsWorkingHoursAtTheirOwnRateOnlyWhenTheyMakeASchedule) {
     store.set(Keys::startedAt, 0);
     EXPECT_TRUE(ScreenChoice::from(store, false).amountHidden) << "the setup screen's goal too";
 }
+
+// Each day's own hours count only with "same hours" off, and stay stored
+// while it is on; one that does not read is none.
+TEST(ScreenChoice, usesEachDaysOwnHoursOnlyWhileChosen) {
+    TempSettings temp;
+    SettingsStore store(temp.path());
+    store.set(Keys::salary, QStringLiteral("5000"));
+    store.set(Keys::startedAt, 1000.5);
+    store.set(Keys::workingHours, true);
+    store.set(Keys::hoursFri, DayHours{{9, 0}, {14, 0}});
+    EXPECT_DOUBLE_EQ(ScreenChoice::from(store, false).counter.perSecond, 0.007985398129135296)
+        << "40 hours: the same every day";
+    store.set(Keys::sameHours, false);
+    EXPECT_DOUBLE_EQ(ScreenChoice::from(store, false).counter.perSecond,
+                     5000 / (37 * 3600 * 365.25 / 7 / 12));
+    temp.writeFile("[General]\nsalary=5000\nstartedAt=1000.5\nworkingHours=true\n"
+                   "sameHours=false\nhoursMon=08:00-12:00\nhoursFri=9-14\n");
+    SettingsStore edited(temp.path());
+    EXPECT_EQ(edited.get(Keys::hoursFri), std::nullopt);
+    EXPECT_EQ(edited.get(Keys::hoursMon), (DayHours{{8, 0}, {12, 0}}));
+    EXPECT_DOUBLE_EQ(ScreenChoice::from(edited, false).counter.perSecond,
+                     5000 / (36 * 3600 * 365.25 / 7 / 12));
+    EXPECT_EQ(ScreenChoice::from(edited, false).counter.countFrom, CountFrom::start);
+    edited.set(Keys::countFrom, CountFrom::week);
+    EXPECT_EQ(ScreenChoice::from(edited, false).counter.countFrom, CountFrom::week);
+}

@@ -177,3 +177,63 @@ TEST_F(Counter, hidesTheAmountAndTheGoalsAmountButNotTheProgress) {
     EXPECT_EQ(view.display()->prefix(), "USD");
     EXPECT_EQ(view.goalRow()->progress().text, "12%");
 }
+
+// Today's count begins again at midnight, whatever the panel did meanwhile;
+// since the start it runs on, and the goal always takes everything.
+TEST_F(Counter, countsTodayFromMidnightAndTheGoalFromTheStart) {
+    const double start = wallClock(7, 22);
+    CounterView::Inputs in = inputs(start, 1.0);
+    in.goal = Goal{100000, QString(), Goal::NoPicture{}};
+    in.countFrom = CountFrom::today;
+    now = wallClock(7, 23, 59, 59);
+    view.setInputs(in);
+    view.show();
+    EXPECT_EQ(view.elapsedText(), "1:59:59");
+    now = wallClock(8, 0, 0, 2); // past midnight, as after a sleep
+    view.tick();
+    EXPECT_EQ(view.amountText(), "2.0000");
+    EXPECT_EQ(view.elapsedText(), "0:00:02");
+    EXPECT_EQ(view.goalRow()->progress().text, "7% of 100,000") << "7,202 since the start";
+    in.countFrom = CountFrom::start;
+    view.setInputs(in);
+    EXPECT_EQ(view.elapsedText(), "2:00:02");
+    EXPECT_EQ(view.amountText(), "7,202.0000");
+}
+
+// Outside working hours the count stands still, but a new day still begins at midnight.
+TEST_F(Counter, wakesAtMidnightToBeginTodayAgainWhileAsleepOutsideHours) {
+    const double start = wallClock(7, 9);
+    CounterView::Inputs in = inputs(start, 0.01);
+    in.workingTime = std::make_shared<WorkingTime>(WorkSchedule(), start);
+    in.countFrom = CountFrom::today;
+    now = wallClock(7, 20);
+    view.setInputs(in);
+    view.show();
+    EXPECT_EQ(view.elapsedText(), "8:00:00");
+    EXPECT_EQ(view.nextWake(), wallClock(8, 0));
+    now = wallClock(8, 0);
+    view.tick();
+    EXPECT_EQ(view.elapsedText(), "0:00:00");
+    EXPECT_EQ(view.nextWake(), wallClock(8, 9));
+}
+
+TEST_F(Counter, showsTheTimeLeftInTheStretchUntilItEndsThenWhenWorkResumes) {
+    const double start = wallClock(7, 9);
+    WorkSchedule lunch;
+    lunch.breakOn = true;
+    CounterView::Inputs in = inputs(start, 0.0); // an amount that would wake every tick
+    in.workingTime = std::make_shared<WorkingTime>(lunch, start);
+    now = wallClock(7, 10, 30);
+    view.setInputs(in);
+    view.show();
+    EXPECT_EQ(view.timeLeftText(), "1:30:00 left") << "until the break";
+    EXPECT_EQ(view.pauseText(), "");
+    now = wallClock(7, 16, 59, 59) + 0.5;
+    view.tick();
+    EXPECT_EQ(view.timeLeftText(), "0:00:00 left");
+    EXPECT_NEAR(view.nextWake(), wallClock(7, 17), 1e-6) << "the sign changes at the shift's end";
+    now = wallClock(7, 17);
+    view.tick();
+    EXPECT_EQ(view.timeLeftText(), "");
+    EXPECT_EQ(view.pauseText(), "Resumes Tue 9:00 AM");
+}

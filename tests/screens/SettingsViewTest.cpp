@@ -1,6 +1,7 @@
 #include "SettingsView.h"
 #include "ColorSwatch.h"
 #include "CurrencyPicker.h"
+#include "DayHoursRow.h"
 #include "EmojiChooser.h"
 #include "GoalPictureKind.h"
 #include "ImageChooser.h"
@@ -405,4 +406,61 @@ TEST_F(Settings, timeFieldsTakeTypingWhereTheUserClicked) {
         QTest::keyClicks(edit, QString::fromLatin1(row.typed));
         EXPECT_EQ(store.get(row.key), row.stored) << row.typed;
     }
+}
+
+TEST_F(Settings, choosesWhatTheCounterCountsAndFollowsTheStore) {
+    QComboBox *count = view->count()->countPicker();
+    EXPECT_EQ(count->currentText(), "Since start");
+    EXPECT_EQ(count->count(), 4);
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_Down); // a closed pop-up picks by the arrows
+    EXPECT_EQ(store.get(Keys::countFrom), CountFrom::today);
+    store.set(Keys::countFrom, CountFrom::month);
+    EXPECT_EQ(count->currentText(), "This month");
+}
+
+// Off, "Same hours every day" gives each working day rows of its own, which
+// start from the common hours and store only that day's; on again, they stay
+// stored but hidden.
+TEST_F(Settings, givesEachWorkingDayItsOwnHoursWhileSameHoursIsOff) {
+    WorkingHoursSection *hours = view->workingHours();
+    store.set(Keys::workingHours, true);
+    EXPECT_TRUE(hours->sameHoursSwitch()->isChecked());
+    const auto shown = [&] {
+        QStringList days;
+        for (DayHoursRow *row : hours->dayRows())
+            if (row->isVisibleTo(view.get()))
+                days << QString::number(row->day());
+        return days.join(u',');
+    };
+    EXPECT_EQ(shown(), "");
+    QTest::mouseClick(hours->sameHoursSwitch(), Qt::LeftButton);
+    EXPECT_FALSE(store.get(Keys::sameHours));
+    EXPECT_EQ(shown(), "1,2,3,4,5") << "the working days";
+    EXPECT_FALSE(hours->fromEdit()->isVisibleTo(view.get())) << "the common hours give way";
+
+    DayHoursRow *friday = hours->dayRows().at(5); // Sunday first in en_US
+    ASSERT_EQ(friday->day(), 5);
+    EXPECT_EQ(friday->fromEdit()->time(), QTime(9, 0));
+    friday->toEdit()->setTime(QTime(14, 0));
+    EXPECT_EQ(store.get(Keys::hoursFri), (DayHours{{9, 0}, {14, 0}}));
+    EXPECT_EQ(store.get(Keys::hoursThu), std::nullopt);
+
+    // A night shift's break after midnight fits; one outside the hours is refused.
+    friday->fromEdit()->setTime(QTime(22, 0));
+    friday->toEdit()->setTime(QTime(6, 0));
+    QTest::mouseClick(friday->breakSwitch(), Qt::LeftButton);
+    friday->breakFromEdit()->setTime(QTime(2, 0));
+    friday->breakToEdit()->setTime(QTime(2, 30));
+    EXPECT_EQ(store.get(Keys::hoursFri)->toText(), "22:00-06:00 break 02:00-02:30");
+    friday->breakFromEdit()->setTime(QTime(7, 0));
+    EXPECT_TRUE(friday->note()->isVisibleTo(view.get()));
+    EXPECT_EQ(store.get(Keys::hoursFri)->breakFrom, QTime(2, 0)) << "the stored hours stay";
+    EXPECT_EQ(friday->breakFromEdit()->time(), QTime(7, 0)) << "and the typing too";
+    friday->toEdit()->setTime(QTime(22, 0));
+    EXPECT_EQ(friday->note()->text(), "From and To must differ");
+
+    QTest::mouseClick(hours->sameHoursSwitch(), Qt::LeftButton);
+    EXPECT_EQ(shown(), "");
+    EXPECT_EQ(store.get(Keys::hoursFri)->from, QTime(22, 0)) << "kept, unused";
 }

@@ -98,6 +98,23 @@ TEST_F(Setup, storesTheChosenPeriod) {
     EXPECT_EQ(view.periodPicker()->selected(), 1);
 }
 
+// Hourly, the third segment: up to ten billion over a year's hours.
+TEST_F(Setup, takesAnHourlyWageUpToItsLimitBesideTheSalaryField) {
+    QTest::mouseClick(view.periodPicker()->findChildren<QPushButton *>().at(2), Qt::LeftButton);
+    EXPECT_EQ(store.get(Keys::period), PayPeriod::hourly);
+    EXPECT_EQ(view.periodPicker()->label(2), "Hourly");
+    store.set(Keys::salary, QStringLiteral("1140772"));
+    EXPECT_TRUE(view.limitNote()->isVisible());
+    EXPECT_FALSE(view.startButton()->isEnabled());
+    store.set(Keys::salary, QStringLiteral("1140771"));
+    EXPECT_FALSE(view.limitNote()->isVisible());
+    EXPECT_TRUE(view.startButton()->isEnabled());
+    // Three segments still leave the field room for a wage.
+    EXPECT_LE(view.periodPicker()->geometry().right(), view.width());
+    EXPECT_GE(view.salaryField()->width(),
+              view.salaryField()->fontMetrics().horizontalAdvance(QStringLiteral("1,140,771")));
+}
+
 TEST_F(Setup, followsTheStoreWithoutDisturbingTyping) {
     QTest::keyClicks(view.salaryField(), QStringLiteral("12"));
     view.salaryField()->setCursorPosition(1);

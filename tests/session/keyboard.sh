@@ -7,8 +7,6 @@ start_x
 start_wm
 start_a11y
 
-# The name of the control that has the keyboard.
-focused() { grep -vP '^(frame|window)\t' <<<"$(tree)" | grep -oP '^[^\t]*\t\K[^\t]*(?=\t.*focused)' | head -1; }
 # Presses Tab COUNT times and lists, with |, what each press focused.
 tabs() { # tabs COUNT [KEY]
     local names=() previous
@@ -49,10 +47,10 @@ xdotool key Return
 check "Return on the focused gear opens the settings" 'test "$(size)" != 320x132'
 
 # The settings screen reads from the top: Back, the currency, its label, the
-# colours, the goal and its rows, the working hours and theirs.
+# colours, the goal and its rows, the working hours and theirs, what the counter counts.
 # A segmented control is one stop, at its chosen segment; arrows move in it.
-expected="Back|USD – US Dollar|Symbol \$|Green|Lime|Yellow|Orange|Red|Pink|Purple|Blue|Cyan|White|Goal|Working hours|Back"
-order=$(tabs 16)
+expected="Back|USD – US Dollar|Symbol \$|Green|Lime|Yellow|Orange|Red|Pink|Purple|Blue|Cyan|White|Goal|Working hours|Since start|Back"
+order=$(tabs 17)
 check "Tab on the settings screen goes in reading order" 'test "$order" = "$expected"' ||
     echo "     $order"
 tabs 4 >/dev/null # to Lime

@@ -20,7 +20,8 @@ untranslated() {
     local shown
     shown=$(texts)
     [ -n "$shown" ] || { echo "nothing read over AT-SPI"; return; }
-    awk -F'\t' -v foreign="$foreign" '{
+    # The application object's description is the program's path, not a text.
+    awk -F'\t' -v foreign="$foreign" '$1 == "application" { next } {
         for (i = 2; i <= 4; ++i)
             if ($i != "" && $i !~ /^\[.*\]$/ && $i !~ foreign) print $1 ": " $i
     }' <<<"$shown"

@@ -154,6 +154,25 @@ quit_app() {
 
 setting() { sed -n "s/^$1=//p" "$conf" 2>/dev/null; }
 
+# From here on the panel alone runs on a fake clock that runs on from the
+# moment `faked` last set.
+use_fake_clock() {
+    clock=$work/clock
+    local real=$binary
+    binary=$work/paytick-on-a-fake-clock
+    cat >"$binary" <<SH
+#!/bin/sh
+export LD_PRELOAD=$(find /usr/lib -name libfaketime.so.1 | head -1)
+export FAKETIME_TIMESTAMP_FILE=$clock FAKETIME_NO_CACHE=1
+# A sanitizer build wants its runtime first; the fake clock only replaces time calls.
+export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}verify_asan_link_order=0"
+exec "$real" "\$@"
+SH
+    chmod +x "$binary"
+}
+# An offset from the real clock, so that the fake one runs on as time passes.
+faked() { echo "$(($(date -d "$1" +%s) - $(date +%s)))s" | sed 's/^[0-9]/+&/' >"$clock"; }
+
 # Writes a settings file before the app starts, as an earlier run would have.
 write_settings() { # write_settings LINE...
     mkdir -p "$(dirname "$conf")"
@@ -226,6 +245,8 @@ click_named() { # click_named ROLE NAME
 has() { # has ROLE NAME [STATES]: an object shown with exactly this role and name
     grep -qP "^$1\t$2\t${3:-.*}\$" <<<"$(tree)"
 }
+# The name of the control that has the keyboard.
+focused() { grep -vP '^(frame|window)\t' <<<"$(tree)" | grep -oP '^[^\t]*\t\K[^\t]*(?=\t.*focused)' | head -1; }
 # The name of the shown object with this role whose name matches a pattern.
 shown_name() { # shown_name ROLE PATTERN
     grep -oP "^$1\t\K$2(?=\t)" <<<"$(tree)" | head -1

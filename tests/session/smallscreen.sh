@@ -8,8 +8,6 @@ start_wm
 start_a11y
 export QT_SCALE_FACTOR=1.5
 
-focused() { grep -vP '^(frame|window)\t' <<<"$(tree)" | grep -oP '^[^\t]*\t\K[^\t]*(?=\t.*focused)' | head -1; }
-
 write_settings goalEnabled=true goalAmount=abc goalPicture=Emoji workingHours=true breakEnabled=true
 start_app
 focus_panel

@@ -8,21 +8,7 @@ start_x
 start_wm
 start_a11y
 
-# The panel alone runs on the fake clock, which follows this file.
-clock=$work/clock
-# An offset from the real clock, so that the fake one runs on as time passes.
-faked() { echo "$(($(date -d "$1" +%s) - $(date +%s)))s" | sed 's/^[0-9]/+&/' >"$clock"; }
-real=$binary
-binary=$work/paytick-on-a-fake-clock
-cat >"$binary" <<SH
-#!/bin/sh
-export LD_PRELOAD=$(find /usr/lib -name libfaketime.so.1 | head -1)
-export FAKETIME_TIMESTAMP_FILE=$clock FAKETIME_NO_CACHE=1
-# A sanitizer build wants its runtime first; the fake clock only replaces time calls.
-export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}verify_asan_link_order=0"
-exec "$real" "\$@"
-SH
-chmod +x "$binary"
+use_fake_clock
 elapsed() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2}"; }
 # The amount the display reads, with or without a pause sign after it.
 amount() { grep -oP '^label\tUSD \K[0-9,.]*[0-9]' <<<"$(tree)" | head -1; }
