@@ -11,6 +11,7 @@
 #include <optional>
 
 class GoalRow;
+class TypingPause;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,14 +44,18 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The salary as typed, or as stored when nothing typed waits.
+    QString salaryText() const;
     bool salaryIsValid() const;
-    void followStore();
+    void showValidity();
+    void startIfValid();
     void showGoalProgress();
 
     Setting<QString> salary_;
     Setting<PayPeriod> period_;
     std::function<void()> start_;
     QLineEdit *salaryField_;
+    TypingPause *salaryTyping_ = nullptr;
     SegmentedControl *periodPicker_;
     GoalRow *goalRow_;
     QPushButton *startButton_;
