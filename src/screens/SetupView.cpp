@@ -79,6 +79,13 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     setColor(toQColor(Keys::digitColor.fallback()));
 }
 
+SetupView::~SetupView() {
+    // Typing that still waits goes with the screen. The screen is hidden
+    // before it goes and quitting hands typing over first; a write from here
+    // on would reach views half destroyed.
+    salaryTyping_->discard();
+}
+
 void SetupView::showValidity() {
     const bool valid = salaryIsValid();
     startButton_->setEnabled(valid);

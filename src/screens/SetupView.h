@@ -26,6 +26,7 @@ public:
     SetupView(Setting<QString> salary, Setting<PayPeriod> period, std::function<void()> start,
               std::function<void()> openSettings, std::function<void()> quit,
               QWidget *parent = nullptr);
+    ~SetupView() override;
 
     void setColor(const QColor &color);
     void setGoal(const std::optional<Goal> &goal);
