@@ -1,17 +1,23 @@
 #include "Bind.h"
 
 #include "FieldText.h"
+#include "TypingPause.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 
 namespace Bind {
 
-void text(QLineEdit *edit, const Setting<QString> &setting,
-          std::function<void(QLineEdit *, const QString &)> show) {
-    QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [setting](const QString &typed) { setting.set(typed); });
-    follow(edit, setting, show ? std::move(show) : FieldText::show);
+TypingPause *text(QLineEdit *edit, const Setting<QString> &setting,
+                  std::function<void(QLineEdit *, const QString &)> show) {
+    auto *typing = new TypingPause(edit, [setting](const QString &typed) { setting.set(typed); });
+    if (!show)
+        show = FieldText::show;
+    follow(edit, setting, [typing, show](QLineEdit *field, const QString &stored) {
+        typing->discard();
+        show(field, stored);
+    });
+    return typing;
 }
 
 void toggle(QAbstractButton *button, const Setting<bool> &setting) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QLineEdit;
+class TypingPause;
 
 // One way to tie a control to a key, for every kind of control. The control
 // writes the key on the user's own signal only, and follows every change of
@@ -30,10 +31,11 @@ void follow(Control *control, const Setting<T> &setting, Show show) {
     setting.observe(control, update);
 }
 
-// Text as typed, shown by `show` (by default only when it differs, so the
-// caret and the input method stay).
-void text(QLineEdit *edit, const Setting<QString> &setting,
-          std::function<void(QLineEdit *, const QString &)> show = {});
+// Text as typed, handed over when typing pauses, and shown by `show` (by
+// default only when it differs, so the caret and the input method stay). A
+// change of the key made elsewhere replaces what still waits.
+TypingPause *text(QLineEdit *edit, const Setting<QString> &setting,
+                  std::function<void(QLineEdit *, const QString &)> show = {});
 
 // A switch, or any checkable button.
 void toggle(QAbstractButton *button, const Setting<bool> &setting);

@@ -9,6 +9,7 @@
 #include "SettingsRows.h"
 #include "TextStyle.h"
 #include "ToggleSwitch.h"
+#include "TypingPause.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,10 +51,10 @@ GoalSection::GoalSection(SettingsStore &store, FileAsker askForImage, QWidget *p
         column->addWidget(row);
 
     Bind::toggle(goalSwitch_, Setting(store, Keys::goalEnabled));
-    Bind::text(amount_, Setting(store, Keys::goalAmount),
-               [this](QLineEdit *edit, const QString &amount) {
-                   FieldText::showAmount(edit, amount, store_.get(Keys::amountHidden));
-               });
+    amountTyping_ = Bind::text(
+        amount_, Setting(store, Keys::goalAmount), [this](QLineEdit *edit, const QString &amount) {
+            FieldText::showAmount(edit, amount, store_.get(Keys::amountHidden));
+        });
     Bind::text(text_, Setting(store, Keys::goalText));
     Bind::segments(picture_, Setting(store, Keys::goalPicture));
     Bind::anyOf(store_, this,
@@ -65,6 +66,8 @@ GoalSection::GoalSection(SettingsStore &store, FileAsker askForImage, QWidget *p
 
 // What depends on more than one key: which rows show, the note, the mask.
 void GoalSection::followStore() {
+    // What is typed is stored before the field is masked or its note judged.
+    amountTyping_->handOver();
     const bool goalOn = store_.get(Keys::goalEnabled);
     for (QWidget *row : {amountRow_, textRow_, pictureRow_})
         row->setVisible(goalOn);

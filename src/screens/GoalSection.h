@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class SegmentedControl;
 class ToggleSwitch;
+class TypingPause;
 
 // The settings' savings goal: a switch, and while it is on the amount (with a
 // note while it does not read as one), the text and the picture.
@@ -36,6 +37,7 @@ private:
     SettingsStore &store_;
     ToggleSwitch *goalSwitch_;
     QLineEdit *amount_;
+    TypingPause *amountTyping_ = nullptr;
     QLabel *amountNote_;
     QLineEdit *text_;
     SegmentedControl *picture_;

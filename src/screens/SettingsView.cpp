@@ -4,6 +4,7 @@
 #include "ImageChooser.h"
 #include "SettingsRows.h"
 #include "TextStyle.h"
+#include "TypingPause.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -46,6 +47,14 @@ SettingsView::SettingsView(SettingsStore &store, std::function<void()> close, Fi
     // Fonts, styles and the image chooser's note can change the height too.
     installEventFilter(this);
     goal_->imageChooser()->installEventFilter(this);
+}
+
+SettingsView::~SettingsView() {
+    // As the setup screen's: the screen is hidden before it goes, and quitting
+    // hands typing over first; a write from here on would reach views half
+    // destroyed.
+    for (TypingPause *typing : findChildren<TypingPause *>())
+        typing->discard();
 }
 
 int SettingsView::naturalHeight() const {

@@ -21,6 +21,7 @@ class SettingsView : public QWidget {
 public:
     SettingsView(SettingsStore &store, std::function<void()> close, FileAsker askForImage,
                  QWidget *parent = nullptr);
+    ~SettingsView() override;
 
     // The height the screen needs at its width; the panel is fitted to it.
     int naturalHeight() const;

@@ -1,5 +1,6 @@
 #include "SetupView.h"
 
+#include "Bind.h"
 #include "Earnings.h"
 #include "FieldText.h"
 #include "GoalRow.h"
@@ -7,6 +8,7 @@
 #include "SegmentedControl.h"
 #include "SettingsButton.h"
 #include "TextStyle.h"
+#include "TypingPause.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -62,30 +64,31 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     column->addStretch(1);
     goalRow_->hide();
 
-    // The store's change brings the button and the note up to date.
-    connect(salaryField_, &QLineEdit::textEdited, this,
-            [this](const QString &text) { salary_.set(text); });
-    connect(periodPicker_, &SegmentedControl::chosen, this,
-            [this](int index) { period_.set(allCases<PayPeriod>().at(std::size_t(index))); });
-    connect(startButton_, &QPushButton::clicked, this, [this] {
-        if (salaryIsValid())
-            start_();
+    // The salary is stored when typing pauses; the button and the note follow
+    // what is typed at once.
+    salaryTyping_ = Bind::text(salaryField_, salary_, [this](QLineEdit *field, const QString &s) {
+        FieldText::showAmount(field, s, amountHidden_);
     });
-    salary_.observe(this, [this] { followStore(); });
-    period_.observe(this, [this] { followStore(); });
-    followStore();
+    Bind::segments(periodPicker_, period_);
+    connect(salaryField_, &QLineEdit::textEdited, this, &SetupView::showValidity);
+    connect(startButton_, &QPushButton::clicked, this, &SetupView::startIfValid);
+    salary_.observe(this, [this] { showValidity(); });
+    period_.observe(this, [this] { showValidity(); });
+    showValidity();
     setColor(toQColor(Keys::digitColor.fallback()));
 }
 
-void SetupView::followStore() {
-    // Our own writes come back here: leave the field (caret, selection, input
-    // method) alone unless the stored text really differs from it.
-    const QString stored = salary_.get();
-    FieldText::showAmount(salaryField_, stored, amountHidden_);
-    periodPicker_->setSelected(static_cast<int>(period_.get()));
+SetupView::~SetupView() {
+    // Typing that still waits goes with the screen. The screen is hidden
+    // before it goes and quitting hands typing over first; a write from here
+    // on would reach views half destroyed.
+    salaryTyping_->discard();
+}
+
+void SetupView::showValidity() {
     const bool valid = salaryIsValid();
     startButton_->setEnabled(valid);
-    const bool overLimit = !valid && Earnings::parseAmount(stored).has_value();
+    const bool overLimit = !valid && Earnings::parseAmount(salaryText()).has_value();
     title_->setVisible(!overLimit);
     limitNote_->setVisible(overLimit);
 }
@@ -110,8 +113,19 @@ void SetupView::resizeEvent(QResizeEvent *event) {
     emit extraHeightChanged();
 }
 
+QString SetupView::salaryText() const {
+    return salaryTyping_->waiting().value_or(salary_.get());
+}
+
 bool SetupView::salaryIsValid() const {
-    return Earnings::countableSalary(salary_.get(), period_.get()).has_value();
+    return Earnings::countableSalary(salaryText(), period_.get()).has_value();
+}
+
+void SetupView::startIfValid() {
+    // Counting starts from the salary as typed.
+    salaryTyping_->handOver();
+    if (salaryIsValid())
+        start_();
 }
 
 void SetupView::setColor(const QColor &color) {
@@ -136,9 +150,11 @@ void SetupView::setColor(const QColor &color) {
 void SetupView::setAmountHidden(bool hidden) {
     if (hidden == amountHidden_)
         return;
+    // What is typed is stored before the field is masked.
+    salaryTyping_->handOver();
     amountHidden_ = hidden;
     showGoalProgress();
-    followStore();
+    FieldText::showAmount(salaryField_, salary_.get(), amountHidden_);
 }
 
 void SetupView::setGoal(const std::optional<Goal> &goal) {
@@ -162,8 +178,7 @@ void SetupView::showEvent(QShowEvent *) {
 void SetupView::keyPressEvent(QKeyEvent *event) {
     // Return in the field (which passes it on) or anywhere on the screen.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (salaryIsValid())
-            start_();
+        startIfValid();
         event->accept();
         return;
     }

@@ -12,6 +12,7 @@
 
 class GoalRow;
 class QBoxLayout;
+class TypingPause;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -26,6 +27,7 @@ public:
     SetupView(Setting<QString> salary, Setting<PayPeriod> period, std::function<void()> start,
               std::function<void()> openSettings, std::function<void()> quit,
               QWidget *parent = nullptr);
+    ~SetupView() override;
 
     void setColor(const QColor &color);
     void setGoal(const std::optional<Goal> &goal);
@@ -51,8 +53,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The salary as typed, or as stored when nothing typed waits.
+    QString salaryText() const;
     bool salaryIsValid() const;
-    void followStore();
+    void showValidity();
+    void startIfValid();
     void showGoalProgress();
 
     Setting<QString> salary_;
@@ -60,6 +65,7 @@ private:
     std::function<void()> start_;
     QLineEdit *salaryField_;
     QBoxLayout *entry_;
+    TypingPause *salaryTyping_ = nullptr;
     SegmentedControl *periodPicker_;
     GoalRow *goalRow_;
     QPushButton *startButton_;

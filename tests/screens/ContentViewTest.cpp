@@ -82,7 +82,10 @@ TEST_F(Root, fitsThePanelToTheSettingsScreenAndBack) {
     QTest::mouseClick(settings->goal()->goalSwitch(), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_GT(root->wantedHeight(), closedGoal);
+    QTest::keyClicks(settings->goal()->textField(), QStringLiteral("Bike"));
+    EXPECT_EQ(store.get(Keys::goalText), "") << "typing waits for a pause";
     QTest::keyClick(settings, Qt::Key_Escape);
+    EXPECT_EQ(store.get(Keys::goalText), "Bike") << "handed over as the screen closes";
     QApplication::processEvents();
     EXPECT_EQ(root->shownScreen(), ContentView::Screen::setup);
     EXPECT_EQ(root->wantedHeight(), 172);

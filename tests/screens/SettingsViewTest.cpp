@@ -86,6 +86,7 @@ TEST_F(Settings, explainsAnAmountThatDoesNotParse) {
     for (const Row &row : rows) {
         view->goal()->amountField()->clear();
         QTest::keyClicks(view->goal()->amountField(), QString::fromUtf8(row.typed));
+        QTest::keyClick(view->goal()->amountField(), Qt::Key_Return);
         if (QByteArray(row.typed).isEmpty())
             store.set(Keys::goalAmount, QString());
         EXPECT_EQ(store.get(Keys::goalAmount), QString::fromUtf8(row.typed));

@@ -40,4 +40,12 @@ check "Stop stores 0" 'test "$(setting startedAt)" = 0'
 xdotool key BackSpace
 xdotool type --delay 40 1
 check "the salary field takes typing after Stop" 'test "$(setting salary)" = 5001'
+
+# What is typed just before quitting is stored, though typing had no pause.
+xdotool type --delay 40 2
+xdotool key ctrl+q
+check "Ctrl+Q quits" '! kill -0 "$app" 2>/dev/null'
+wait "$app"
+check "what was typed just before quitting is stored" 'test "$(setting salary)" = 50012'
+app=""
 finish
