@@ -18,6 +18,7 @@ public:
 
     // Everything the screen shows at one moment, and the amount behind it.
     struct Look {
+        double elapsedSeconds = 0;
         double earned = 0;
         QString amount;
         QString elapsed;
@@ -65,6 +66,10 @@ public:
 private:
     double entry(double index) const;
     double indexBefore(double now) const;
+    double elapsedAt(double moment);
+    // Whether `moment` shows `shown` again, told without formatting where
+    // the numbers alone make it sure.
+    bool showsTheSameAt(double moment, const Look &shown);
 
     double start_;
     double perSecond_;
@@ -75,4 +80,13 @@ private:
     std::optional<WorkingTime> workingTime_;
     double goalTrack_ = 0;
     double devicePixelRatio_ = 1;
+    // The last look worked out: the wake-up's look ahead found what the
+    // next tick shows.
+    struct Remembered {
+        double moment;
+        double goalTrack;
+        double devicePixelRatio;
+        Look look;
+    };
+    std::optional<Remembered> last_;
 };
