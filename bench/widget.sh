@@ -3,16 +3,20 @@
 # painted frame, resident memory, and for two salaries (3,000 a month, whose
 # fourth decimal moves about every other tick, and 2,600 a year, whose last
 # digit moves about once a second), with and without a compositing manager,
-# the CPU time and the wake-ups per second of counting, as medians of RUNS.
-# Beside them, the same for repaint_floor: a bare Qt panel repainting one
-# cell as often, the part of the cost that is Qt's and the X server's.
+# the CPU time of the widget and of the X server (and of the compositor)
+# and the widget's wake-ups per second of counting.
+# Beside them, in the same rounds, the same for repaint_floor: a bare Qt
+# panel changing one cell as often as 3,000 a month changes the amount, the
+# least Qt and the X server need for that. The rounds alternate between the
+# programs, so a load that comes and goes weighs on both; the ratio is the
+# median of the rounds' own ratios of total CPU.
 # Usage: widget.sh PATH_TO_PAYTICK [SECONDS [RUNS]]
 set -euo pipefail
 
 binary=$(realpath "$1")
 floor=$(dirname "$0")/../build/default/bench/repaint_floor
 [ -x "$floor" ] || floor=$(dirname "$(realpath "$0")")/repaint_floor
-seconds=${2:-60}
+seconds=${2:-20}
 runs=${3:-3}
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PAYTICK_REPORT_FIRST_FRAME=1
@@ -30,9 +34,24 @@ export DISPLAY=:$(head -1 "$work/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Nanoseconds on a CPU and voluntary context switches (sleeps that ended in a
-# wake-up), summed over the process's threads.
-cpu_ns() { cat /proc/"$app"/task/*/schedstat | awk '{ sum += $1 } END { print sum }'; }
-wakeups() { cat /proc/"$app"/task/*/status | awk '/^voluntary_ctxt_switches/ { sum += $2 } END { print sum }'; }
+# wake-up), summed over a process's threads; nothing for no process.
+cpu_ns() { [ -z "$1" ] && echo 0 && return; cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s + 0 }'; }
+wakeups() { awk '/^voluntary_ctxt_switches/ { s += $2 } END { print s + 0 }' /proc/"$1"/task/*/status; }
+
+# How often the shown text changes at `rate` a second: the moments (twenty a
+# second) at which the amount's fourth decimal or the elapsed seconds move.
+changes_per_second() { # changes_per_second RATE
+    awk -v r="$1" 'BEGIN {
+        for (k = 1; k <= 20 * 600; ++k) {
+            a = int(r * k * 0.05 * 10000 + 0.5)
+            if (a != last || k % 20 == 0) ++n
+            last = a
+        }
+        printf "%.2f\n", n / 600 }'
+}
+rate() { # rate SALARY PERIOD: the amount earned a second
+    awk -v s="$1" -v p="$2" 'BEGIN { print s / (p == "Monthly" ? 365.25 * 86400 / 12 : 365.25 * 86400) }'
+}
 
 launch() { # launch SALARY PERIOD, or launch floor CHANGES_PER_SECOND
     if [ "$1" = floor ]; then
@@ -53,44 +72,68 @@ launch() { # launch SALARY PERIOD, or launch floor CHANGES_PER_SECOND
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# Prints "CPU-ms-per-second wake-ups-per-second" for one run.
-measure() { # measure SALARY PERIOD
-    launch "$1" "$2"
+# Appends "client X-server compositor wake-ups" (ms of CPU and wake-ups, a
+# second) of one round to the file named LABEL.
+measure() { # measure LABEL SALARY PERIOD, or measure LABEL floor CHANGES_PER_SECOND
+    launch "$2" "$3"
     sleep 2
-    local cpu0 wake0
-    cpu0=$(cpu_ns) wake0=$(wakeups)
+    local client0 server0 compositor0 wake0
+    client0=$(cpu_ns "$app") server0=$(cpu_ns "$xvfb") compositor0=$(cpu_ns "$compositor")
+    wake0=$(wakeups "$app")
     sleep "$seconds"
-    awk -v c=$(($(cpu_ns) - cpu0)) -v w=$(($(wakeups) - wake0)) -v s="$seconds" \
-        'BEGIN { printf "%.2f %.1f\n", c / 1e6 / s, w / s }'
-    awk '/VmRSS/ { print int($2 / 1024) }' "/proc/$app/status" >>"$work/rss"
+    echo "$(($(cpu_ns "$app") - client0)) $(($(cpu_ns "$xvfb") - server0))" \
+        "$(($(cpu_ns "$compositor") - compositor0)) $(($(wakeups "$app") - wake0))" |
+        awk -v s="$seconds" '{ printf "%.3f %.3f %.3f %.2f\n", $1 / 1e6 / s, $2 / 1e6 / s, $3 / 1e6 / s, $4 / s }' \
+            >>"$work/$1"
+    [ "$2" = floor ] || awk '/VmRSS/ { print int($2 / 1024) }' "/proc/$app/status" >>"$work/rss"
     kill "$app" && wait "$app" 2>/dev/null || true
     app=""
 }
 
-report() { # report LABEL SALARY PERIOD
-    local results
-    results=$(for _ in $(seq "$runs"); do measure "$2" "$3"; done)
-    printf '%-34s CPU %5.2f ms/s   wake-ups %5.1f /s   (median of %d x %d s)\n' "$1" \
-        "$(cut -d' ' -f1 <<<"$results" | median)" "$(cut -d' ' -f2 <<<"$results" | median)" \
-        "$runs" "$seconds"
+column() { cut -d' ' -f"$1" "$work/$2" | median; } # column N LABEL: its median
+
+row() { # row LABEL NAME
+    printf '  %-30s %6.2f %8.2f %7.2f %6.2f %8.1f\n' "$2" "$(column 1 "$1")" "$(column 2 "$1")" \
+        "$(awk '{ print $1 + $2 }' "$work/$1" | median)" \
+        "$(column 3 "$1")" "$(column 4 "$1")"
 }
 
+monthly=$(rate 3000 Monthly) yearly=$(rate 2600 Yearly)
+# The floor changes its cell about as often as the amount changes at 3,000 a
+# month, on a timer of whole milliseconds.
+floor_rate=$(awk -v r="$monthly" 'BEGIN { printf "%.2f\n", 1000 / int(1000 / (r * 10000)) }')
 for composited in no yes; do
     if [ "$composited" = yes ]; then
         xcompmgr >/dev/null 2>&1 &
         compositor=$!
-        label="with xcompmgr"
-    else
-        label="no compositor"
+        sleep 1
     fi
-    report "3,000 a month, $label:" 3000 Monthly
-    report "2,600 a year, $label:" 2600 Yearly
+    for _ in $(seq "$runs"); do
+        measure "monthly-$composited" 3000 Monthly
+        measure "floor-$composited" floor "$floor_rate"
+        measure "yearly-$composited" 2600 Yearly
+    done
+    if [ -n "$compositor" ]; then
+        kill "$compositor" && wait "$compositor" 2>/dev/null || true
+        compositor=""
+    fi
 done
-kill "$compositor" && compositor=""
-if [ -x "$floor" ]; then
-    report "bare Qt panel, 12 changes a second:" floor 12
-    report "bare Qt panel, 2 changes a second:" floor 2
-fi
 
+echo "CPU in ms a second and wake-ups a second of counting (median of $runs x $seconds s):"
+for composited in no yes; do
+    [ "$composited" = yes ] && label="with xcompmgr" || label="no compositor"
+    printf '  %-30s %6s %8s %7s %6s %8s\n' "$label" client X-server total comp. wake-ups
+    row "monthly-$composited" "Paytick, 3,000 a month"
+    row "floor-$composited" "bare Qt panel, $floor_rate changes/s"
+    row "yearly-$composited" "Paytick, 2,600 a year"
+    ratio=$(paste -d' ' "$work/monthly-$composited" "$work/floor-$composited" |
+        awk '{ print ($1 + $2) / ($5 + $6) }' | median)
+    printf '  3,000 a month / bare Qt panel, total CPU: %.2f (target <= 1.15)\n' "$ratio"
+done
+printf 'amount changes a second: %.2f at 3,000 a month, %.2f at 2,600 a year;\n' \
+    "$(awk -v r="$monthly" 'BEGIN { print r * 10000 }')" "$(awk -v r="$yearly" 'BEGIN { print r * 10000 }')"
+printf 'moments a second at which something shown changes: %s and %s\n' \
+    "$(changes_per_second "$monthly")" "$(changes_per_second "$yearly")"
+echo "(wake-ups target: at most one more a second than amount changes)"
 echo "start to first frame: $(median <"$work/first-frame") ms (median; target < 300)"
 echo "resident memory after ${seconds} s: $(median <"$work/rss") MB (median; target < 60)"

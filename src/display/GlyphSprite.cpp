@@ -93,7 +93,8 @@ double GlyphSprite::glowReach(double glowRadius) {
 GlyphSprite GlyphSprite::render(const Layers &layers, const QColor &color, double glowRadius,
                                 double ratio) {
     const double sigma = glowRadius / 2;
-    const double pad = glowReach(glowRadius);
+    // Only lit shapes glow; a glyph without them needs no room for it.
+    const double pad = layers.lit.isEmpty() ? 0 : glowReach(glowRadius);
     const QRectF shapes =
         layers.unlit.boundingRect() | layers.dimmed.boundingRect() | layers.lit.boundingRect();
     const QRectF area(std::floor(shapes.left()) - pad, std::floor(shapes.top()) - pad,

@@ -1,8 +1,11 @@
 #include "SevenSegmentDisplay.h"
 
+#include "Theme.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -38,7 +41,7 @@ SevenSegmentDisplay::SevenSegmentDisplay(QWidget *parent)
     }();
     Q_UNUSED(factoryInstalled);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     listening_ = QAccessible::isActive();
     QAccessible::installActivationObserver(this);
     inputsChanged();
@@ -70,15 +73,45 @@ void SevenSegmentDisplay::accessibilityActiveChanged(bool active) {
 void SevenSegmentDisplay::setText(const QString &text) {
     if (text == text_)
         return;
-    const DisplayGeometry before = currentLayout();
-    text_ = text;
-    layout_.reset();
+    QRectF changed;
+    if (!changeDigitsInPlace(text, changed)) {
+        const DisplayGeometry before = currentLayout();
+        text_ = text;
+        layout_.reset();
+        changed = changedArea(before, currentLayout());
+    }
     nameForAccessibility();
-    update(changedArea(before, currentLayout()));
+    update(changed.toAlignedRect());
 }
 
-QRect SevenSegmentDisplay::changedArea(const DisplayGeometry &before,
-                                       const DisplayGeometry &after) const {
+bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRectF &changed) {
+    // A tick usually changes a digit or two and nothing else: every cell
+    // keeps its place, so the text need not be measured again. Characters
+    // that could join their neighbours into one (marks, controls) rule it out.
+    if (!layout_ || layoutSize_ != size() || text.size() != text_.size())
+        return false;
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c < u' ' || c >= QChar(0x300) || (c != text_[i] && !(isDigit(c) && isDigit(text_[i]))))
+            return false;
+    }
+    std::size_t cell = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!SegmentFont::litSegments(QStringView(text).sliced(i, 1)))
+            continue;
+        if (text[i] != text_[i]) {
+            layout_->cells[cell].digit = text[i];
+            changed |= cellArea(*layout_, layout_->cells[cell]);
+        }
+        ++cell;
+    }
+    text_ = text;
+    return true;
+}
+
+QRectF SevenSegmentDisplay::changedArea(const DisplayGeometry &before,
+                                        const DisplayGeometry &after) const {
     // A tick usually changes the last digit or two in place; anything that
     // moves (a new digit, another unit) repaints everything.
     const auto sameCell = [](const DisplayGeometry::Cell &a, const DisplayGeometry::Cell &b) {
@@ -88,22 +121,27 @@ QRect SevenSegmentDisplay::changedArea(const DisplayGeometry &before,
         before.cells.size() != after.cells.size() || before.marks != after.marks)
         return rect();
     QRectF changed;
-    const double pad = GlyphSprite::glowReach(after.glowRadius()) + 1;
     for (std::size_t i = 0; i < after.cells.size(); ++i) {
         if (before.cells[i].left != after.cells[i].left)
             return rect();
         if (!sameCell(before.cells[i], after.cells[i]))
-            changed |= QRectF(after.cells[i].left, after.top, after.unit, after.bottom - after.top)
-                           .adjusted(-pad, -pad, pad, pad);
+            changed |= cellArea(after, after.cells[i]) | cellArea(before, before.cells[i]);
     }
-    return changed.toAlignedRect();
+    return changed;
+}
+
+QRectF SevenSegmentDisplay::cellArea(const DisplayGeometry &g, const DisplayGeometry::Cell &cell) {
+    // A dimmed digit has no glow (the changing last digits usually are), so
+    // only its cell and a pixel of its smoothed edge are painted again.
+    const double pad = (cell.dimmed ? 0 : GlyphSprite::glowReach(g.glowRadius())) + 1;
+    return QRectF(cell.left, g.top, g.unit, g.bottom - g.top).adjusted(-pad, -pad, pad, pad);
 }
 
 void SevenSegmentDisplay::setColor(const QColor &color) {
     if (color == color_)
         return;
     color_ = color;
-    sprites_.clear();
+    forgetSprites();
     inputsChanged();
 }
 
@@ -143,47 +181,78 @@ DisplayGeometry SevenSegmentDisplay::layoutFor(QSizeF size) const {
     return DisplayGeometry::compute(text_, prefix_, labelAdvance_, dimmedTrailingDigits_, size);
 }
 
-void SevenSegmentDisplay::paintEvent(QPaintEvent *) {
+void SevenSegmentDisplay::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    paintLayout(painter, currentLayout());
+    // The panel's background, painted here so that the panel beneath is not
+    // painted as well for each changed digit.
+    painter.fillRect(event->rect(), Theme::background());
+    paintLayout(painter, currentLayout(), event->rect());
 }
 
-const GlyphSprite &SevenSegmentDisplay::sprite(const QString &key, double unit, double ratio,
-                                               const std::function<GlyphSprite::Layers()> &layers) {
+void SevenSegmentDisplay::forgetSprites() {
+    sprites_.clear();
+    digitSprites_.fill(GlyphSprite());
+}
+
+void SevenSegmentDisplay::useSpritesFor(double unit, double ratio) {
     if (unit != spriteUnit_ || ratio != spriteRatio_) {
-        sprites_.clear();
+        forgetSprites();
         spriteUnit_ = unit;
         spriteRatio_ = ratio;
     }
+}
+
+const GlyphSprite &SevenSegmentDisplay::sprite(const QString &key,
+                                               const std::function<GlyphSprite::Layers()> &layers) {
     auto found = sprites_.find(key);
     if (found == sprites_.end())
-        found = sprites_.insert(key, GlyphSprite::render(layers(), color_, 0.12 * unit, ratio));
+        found = sprites_.insert(
+            key, GlyphSprite::render(layers(), color_, 0.12 * spriteUnit_, spriteRatio_));
     return *found;
 }
 
-void SevenSegmentDisplay::paint(QPainter &painter, QSizeF size) {
-    paintLayout(painter, layoutFor(size));
+const GlyphSprite &SevenSegmentDisplay::cellSprite(QChar digit, bool dimmed) {
+    const auto layers = [&](QChar c) { return cellLayers(c, dimmed, spriteUnit_); };
+    if (digit < u'0' || digit > u'9')
+        return sprite(QString(digit) + (dimmed ? u'd' : u'l'), [&] { return layers(digit); });
+    GlyphSprite *const ten = digitSprites_.data() + (dimmed ? 10 : 0);
+    GlyphSprite &wanted = ten[digit.unicode() - u'0'];
+    // A counting digit soon shows all ten: made together the first time, so
+    // that counting only places finished images.
+    if (wanted.image.isNull())
+        for (char16_t c = u'0'; c <= u'9'; ++c)
+            ten[c - u'0'] =
+                GlyphSprite::render(layers(QChar(c)), color_, 0.12 * spriteUnit_, spriteRatio_);
+    return wanted;
 }
 
-void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &g) {
+void SevenSegmentDisplay::paint(QPainter &painter, QSizeF size) {
+    paintLayout(painter, layoutFor(size), QRectF(QPointF(), size));
+}
+
+void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &g,
+                                      const QRectF &area) {
     if (g.isEmpty())
         return;
     const double ratio = painter.device()->devicePixelRatioF();
+    useSpritesFor(g.unit, ratio);
     // Glyphs land on whole device pixels so that the cached images stay sharp.
     const auto place = [&](const GlyphSprite &glyph, QPointF origin) {
         const QPointF snapped(std::round(origin.x() * ratio) / ratio,
                               std::round(origin.y() * ratio) / ratio);
-        painter.drawImage(snapped + glyph.offset, glyph.image);
+        if (area.intersects(QRectF(snapped + glyph.offset, glyph.image.deviceIndependentSize())))
+            painter.drawImage(snapped + glyph.offset, glyph.image);
     };
 
+    // A tick repaints a digit or two: the others are not placed.
     for (const DisplayGeometry::Cell &cell : g.cells) {
-        const QString key = QString(cell.digit) + (cell.dimmed ? u'd' : u'l');
-        place(sprite(key, g.unit, ratio, [&] { return cellLayers(cell, g.unit); }),
-              QPointF(cell.left, g.top));
+        if (!area.intersects(cellArea(g, cell)))
+            continue;
+        place(cellSprite(cell.digit, cell.dimmed), QPointF(cell.left, g.top));
     }
     for (const QRectF &mark : g.marks) {
         const bool comma = mark.height() > mark.width();
-        place(sprite(comma ? QStringLiteral(",") : QStringLiteral("."), g.unit, ratio,
+        place(sprite(comma ? QStringLiteral(",") : QStringLiteral("."),
                      [&] {
                          GlyphSprite::Layers layers;
                          layers.lit.addRect(QRectF(QPointF(0, 0), mark.size()));
@@ -192,7 +261,7 @@ void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &
               mark.topLeft());
     }
     if (!prefix_.isEmpty())
-        place(sprite(QStringLiteral("label"), g.unit, ratio,
+        place(sprite(QStringLiteral("label"),
                      [&] {
                          GlyphSprite::Layers layers;
                          layers.lit = QTransform::fromScale(g.labelSize / 100, g.labelSize / 100)
@@ -202,13 +271,12 @@ void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &
               g.labelBaseline);
 }
 
-GlyphSprite::Layers SevenSegmentDisplay::cellLayers(const DisplayGeometry::Cell &cell,
-                                                    double unit) {
+GlyphSprite::Layers SevenSegmentDisplay::cellLayers(QChar digit, bool dimmed, double unit) {
     GlyphSprite::Layers layers;
-    const auto lights = *SegmentFont::litSegments(QStringView(&cell.digit, 1));
+    const auto lights = *SegmentFont::litSegments(QStringView(&digit, 1));
     const auto hexagons = DisplayGeometry::cellSegments(0, 0, unit);
     for (std::size_t s = 0; s < 7; ++s) {
-        QPainterPath &target = !lights[s] ? layers.unlit : cell.dimmed ? layers.dimmed : layers.lit;
+        QPainterPath &target = !lights[s] ? layers.unlit : dimmed ? layers.dimmed : layers.lit;
         addHexagon(target, hexagons[s]);
     }
     return layers;

@@ -10,15 +10,16 @@
 #include <QPainterPath>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
 // One line of text as glowing LED digits: lit segments in the colour, unlit
 // ones as faint ghosts, the last digits optionally dimmed, and a label in
-// ordinary type on the digits' baseline. It takes whatever space it is given
-// and repaints only when one of its inputs changes. Its accessible name (the
-// label, a space, the text) follows the text while assistive technology
-// listens, and is brought up to date when it starts to.
+// ordinary type on the digits' baseline. It takes whatever space it is given,
+// on the panel's background, and repaints only what one of its inputs changes. Its accessible name
+// (the label, a space, the text) follows the text while assistive technology listens, and is
+// brought up to date when it starts to.
 class SevenSegmentDisplay : public QWidget, private QAccessible::ActivationObserver {
     Q_OBJECT
 
@@ -59,11 +60,21 @@ private:
     void inputsChanged();
     void nameForAccessibility();
     void accessibilityActiveChanged(bool active) override;
-    void paintLayout(QPainter &painter, const DisplayGeometry &g);
-    QRect changedArea(const DisplayGeometry &before, const DisplayGeometry &after) const;
-    const GlyphSprite &sprite(const QString &key, double unit, double ratio,
+    // Paints the glyphs that reach into `area`.
+    void paintLayout(QPainter &painter, const DisplayGeometry &g, const QRectF &area);
+    QRectF changedArea(const DisplayGeometry &before, const DisplayGeometry &after) const;
+    // Takes `text` when it differs only in digits, adding their cells to
+    // `changed`; false when the layout must be worked out again.
+    bool changeDigitsInPlace(const QString &text, QRectF &changed);
+    // What a cell's glyph covers, its glow included.
+    static QRectF cellArea(const DisplayGeometry &g, const DisplayGeometry::Cell &cell);
+    void forgetSprites();
+    // Forgets the glyphs made for another size or pixel ratio.
+    void useSpritesFor(double unit, double ratio);
+    const GlyphSprite &sprite(const QString &key,
                               const std::function<GlyphSprite::Layers()> &layers);
-    static GlyphSprite::Layers cellLayers(const DisplayGeometry::Cell &cell, double unit);
+    const GlyphSprite &cellSprite(QChar digit, bool dimmed);
+    static GlyphSprite::Layers cellLayers(QChar digit, bool dimmed, double unit);
 
     QString text_;
     QColor color_ = Qt::green;
@@ -77,8 +88,9 @@ private:
     double labelAdvance_ = 0;
 
     // Finished glyphs, reused for as long as size, colour and pixel ratio stay
-    // the same: a tick only places them. At most 25 (ten digits and the
-    // dash, lit or dimmed, two marks, the label).
+    // the same: a tick only places them. The ten digits lit, then dimmed,
+    // by digit; anything else (the dash, two marks, the label) by name.
+    std::array<GlyphSprite, 20> digitSprites_;
     QHash<QString, GlyphSprite> sprites_;
 
     // The layout of the current inputs at the widget's size, kept between a

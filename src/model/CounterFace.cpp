@@ -15,6 +15,27 @@ std::shared_ptr<WorkingTime> copyOf(const std::shared_ptr<WorkingTime> &workingT
     return workingTime ? std::make_shared<WorkingTime>(*workingTime) : nullptr;
 }
 
+// Whether two amounts surely read the same to four places: both lie between
+// the same two halfway points and clear of them by far more than a double's
+// error at that size. Unsure (too large, too near a halfway point): no.
+bool sameToFourPlaces(double a, double b) {
+    constexpr double largest = 1e11; // in ten-thousandths; beyond, the error grows
+    constexpr double margin = 1e-3;  // in ten-thousandths
+    const auto place = [](double amount, double &whole) {
+        const double shifted = amount * 10'000 + 0.5;
+        whole = std::floor(shifted);
+        return shifted - whole; // from the halfway point below
+    };
+    if (!(a >= 0 && a * 10'000 < largest && b >= 0 && b * 10'000 < largest))
+        return false;
+    double wholeA = 0;
+    double wholeB = 0;
+    const double fromA = place(a, wholeA);
+    const double fromB = place(b, wholeB);
+    return wholeA == wholeB && std::min(fromA, fromB) > margin &&
+           std::max(fromA, fromB) < 1 - margin;
+}
+
 } // namespace
 
 int CounterFace::Wake::milliseconds(double now) const {
@@ -63,8 +84,12 @@ double CounterFace::entryBefore(double now) const {
 }
 
 CounterFace::Look CounterFace::lookAt(double moment) {
+    if (last_ && last_->moment == moment && last_->goalTrack == goalTrack_ &&
+        last_->devicePixelRatio == devicePixelRatio_)
+        return last_->look;
     const CountedTime::Reading counted = counted_.at(moment);
     Look look;
+    look.countedSeconds = counted.inPeriod;
     look.earned = perSecond_ * counted.sinceStart;
     look.amount = amountHidden_
                       ? hiddenAmount()
@@ -77,14 +102,30 @@ CounterFace::Look CounterFace::lookAt(double moment) {
         look.goal = GoalProgress::of(goalAmount_, look.earned, amountHidden_);
         look.goalFillPixels = look.goal.fillPixels(goalTrack_, devicePixelRatio_);
     }
+    last_ = Remembered{moment, goalTrack_, devicePixelRatio_, look};
     return look;
+}
+
+bool CounterFace::showsTheSameAt(double moment, const Look &shown) {
+    // Most moments a wake-up looks at show the same again; formatting each
+    // would cost more than the rest of the wake-up. The elapsed time shows
+    // whole seconds; a goal's progress and the time left in a shift are left
+    // to the full look.
+    if (!hasGoal_ && !workingTime_) {
+        const double counted = counted_.at(moment).inPeriod;
+        if (std::trunc(counted) == std::trunc(shown.countedSeconds) &&
+            (amountHidden_ ||
+             sameToFourPlaces(perSecond_ * counted, perSecond_ * shown.countedSeconds)))
+            return true;
+    }
+    return lookAt(moment).showsTheSameAs(shown);
 }
 
 CounterFace::Wake CounterFace::wakeAfter(double now, const Look &shown) {
     const double index = indexBefore(now);
     double ahead = 1;
     for (; ahead < ticksPerSecond; ++ahead)
-        if (!lookAt(entry(index + ahead)).showsTheSameAs(shown))
+        if (!showsTheSameAt(entry(index + ahead), shown))
             break;
     Wake wake;
     wake.at = entry(index + ahead);

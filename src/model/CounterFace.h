@@ -23,7 +23,8 @@ public:
 
     // Everything the screen shows at one moment, and the amount behind it.
     struct Look {
-        double earned = 0; // since the start, whatever the amount counts
+        double countedSeconds = 0; // what the amount and the elapsed time count
+        double earned = 0;         // since the start, whatever the amount counts
         QString amount;
         QString elapsed;
         QString left;      // the time left in the stretch worked; empty outside working hours
@@ -71,6 +72,9 @@ public:
 private:
     double entry(double index) const;
     double indexBefore(double now) const;
+    // Whether `moment` shows `shown` again, told without formatting where
+    // the numbers alone make it sure.
+    bool showsTheSameAt(double moment, const Look &shown);
 
     double start_;
     double perSecond_;
@@ -82,4 +86,13 @@ private:
     CountedTime counted_;
     double goalTrack_ = 0;
     double devicePixelRatio_ = 1;
+    // The last look worked out: the wake-up's look ahead found what the
+    // next tick shows.
+    struct Remembered {
+        double moment;
+        double goalTrack;
+        double devicePixelRatio;
+        Look look;
+    };
+    std::optional<Remembered> last_;
 };

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 namespace {
 
 const QColor green = QColor::fromRgbF(0.25f, 1.0f, 0.45f);
@@ -170,4 +173,60 @@ TEST(SevenSegmentDisplayWidget, repaintsOnlyWhenAnInputChanges) {
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 2);
     EXPECT_EQ(counter.area, display.rect());
+}
+
+TEST(SevenSegmentDisplayWidget, repaintsADimmedDigitWithoutRoomForAGlow) {
+    struct PaintArea : QObject {
+        QRect area;
+        bool eventFilter(QObject *, QEvent *event) override {
+            if (event->type() == QEvent::Paint)
+                area = static_cast<QPaintEvent *>(event)->rect();
+            return false;
+        }
+    } painted;
+    SevenSegmentDisplay display;
+    display.resize(300, 70);
+    display.setText(QStringLiteral("1.0000"));
+    display.setDimmedTrailingDigits(2);
+    display.show();
+    QApplication::processEvents();
+    display.installEventFilter(&painted);
+
+    display.setText(QStringLiteral("1.0001"));
+    QApplication::processEvents();
+    // Dimmed digits do not glow: the cell and a pixel of its smoothed edge.
+    const DisplayGeometry g = display.layoutFor(display.size());
+    const DisplayGeometry::Cell &last = g.cells[4];
+    EXPECT_GE(painted.area.left(), std::floor(last.left) - 1);
+    EXPECT_LE(painted.area.left(), last.left);
+    EXPECT_LE(painted.area.right(), std::ceil(last.left + g.unit) + 1);
+    EXPECT_GE(painted.area.right(), last.left + g.unit);
+}
+
+TEST(SevenSegmentDisplayWidget, aNewTextLooksAsIfShownFromTheStart) {
+    // Each pair: a text shown, then the next; the widget on the panel's
+    // background must look like one that showed only the next.
+    const std::pair<const char *, const char *> pairs[] = {
+        {"1.0000", "1.0001"},         // a digit in place
+        {"1,234.5678", "1,234.5699"}, // two
+        {"9.9999", "10.0000"},        // one more digit: everything moves
+        {"1.0000", "1-0000"},         // a mark becomes a dash cell
+        {"----.----", "0000.0000"},   // dashes become digits
+    };
+    for (const auto &[first, next] : pairs) {
+        SevenSegmentDisplay changed;
+        SevenSegmentDisplay fresh;
+        for (SevenSegmentDisplay *display : {&changed, &fresh}) {
+            display->resize(300, 70);
+            display->setColor(green);
+            display->setDimmedTrailingDigits(2);
+        }
+        changed.setText(QString::fromLatin1(first));
+        (void)changed.grab(); // lays out and paints the first text
+        changed.setText(QString::fromLatin1(next));
+        fresh.setText(QString::fromLatin1(next));
+        const QImage image = changed.grab().toImage();
+        EXPECT_EQ(image, fresh.grab().toImage()) << first << " then " << next;
+        expectColour(image, QPointF(2, 2), Theme::background(), 0);
+    }
 }

@@ -138,6 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
         WakeCase{"onceASecond", 2600 / (365.25 * 86400), 7.3, std::nullopt, 20},
         // Once a minute: the elapsed text's whole seconds wake it.
         WakeCase{"onceAMinute", 0.0001 / 60, 59.42, std::nullopt, 12},
+        // Every other tick lands on a halfway point of the fourth decimal,
+        // where only formatting can tell which way it rounds.
+        WakeCase{"halfwayTicks", 0.001, 100.0, std::nullopt, 3},
         // A small goal's bar moves before the amount does.
         WakeCase{"goalBar", 0.00003, 10.0, 0.001, 19},
         // Before the start the screen shows the start; it looks again each second.
