@@ -13,10 +13,8 @@ TEST(AutostartEntry, quotesTheCommandWhereTheDesktopEntryFormatNeedsIt) {
         const char *exec;
     };
     const Row rows[] = {
-        {"paytick", "paytick"},
         {"/usr/bin/paytick", "/usr/bin/paytick"},
         {"/home/ana/my builds/paytick", "\"/home/ana/my builds/paytick\""},
-        {"/opt/it's/paytick", "\"/opt/it's/paytick\""},
         {"/opt/$HOME/paytick", "\"/opt/\\\\$HOME/paytick\""},
         {"/opt/a\"b/paytick", "\"/opt/a\\\\\"b/paytick\""},
         {"/opt/a\\b/paytick", "\"/opt/a\\\\\\\\b/paytick\""},

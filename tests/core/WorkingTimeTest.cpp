@@ -3,7 +3,6 @@
 #include "FixedName.h"
 
 #include <QDateTime>
-#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -237,84 +236,33 @@ TEST(WeekDays, readsOnlyTheTextsItWrites) {
 }
 
 TEST(WorkSchedule, paysTheSalaryForTheWorkingSecondsOfItsPeriod) {
+    const char *const weekdays = "Mon,Tue,Wed,Thu,Fri";
+    const WorkSchedule office = schedule(weekdays, {9, 0}, {17, 0});
+    // By hand: 5,000 / (40 hours x 365.25 / 7 / 12).
+    EXPECT_DOUBLE_EQ(office.perWorkingSecond(5000, PayPeriod::monthly), 0.007985398129135296);
+    EXPECT_DOUBLE_EQ(office.perWorkingSecond(60000, PayPeriod::yearly), 0.007985398129135296);
+    EXPECT_EQ(schedule("", {9, 0}, {17, 0}).perWorkingSecond(5000, PayPeriod::monthly), 0);
     struct Row {
         WorkSchedule schedule;
-        double salary;
-        PayPeriod period;
         double weekHours;
-        double perSecond; // by hand: salary / (week x 365.25 / 7, a twelfth for a month)
     };
     const Row rows[] = {
-        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), 5000, PayPeriod::monthly, 40,
-         0.007985398129135296},
-        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), 60000, PayPeriod::yearly, 40,
-         0.007985398129135296},
-        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true), 5000, PayPeriod::monthly, 35,
-         0.009126169290440338},
-        // A night shift with its break after midnight.
-        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {2, 0}, {2, 30}), 5000,
-         PayPeriod::monthly, 37.5, 0.008517758004410982},
-        // A night shift's break on either side of midnight.
-        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {23, 0}, {23, 30}), 5000,
-         PayPeriod::monthly, 37.5, 0.008517758004410982},
-        {schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {23, 30}, {0, 30}), 5000,
-         PayPeriod::monthly, 35, 0.009126169290440338},
+        {office, 40},
+        {schedule(weekdays, {9, 0}, {17, 0}, true), 35},
+        // A night shift's break after midnight, before it, and on either side.
+        {schedule(weekdays, {22, 0}, {6, 0}, true, {2, 0}, {2, 30}), 37.5},
+        {schedule(weekdays, {22, 0}, {6, 0}, true, {23, 0}, {23, 30}), 37.5},
+        {schedule(weekdays, {22, 0}, {6, 0}, true, {23, 30}, {0, 30}), 35},
         // A break not within the shift, or leaving none of it, is no break.
-        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {18, 0}, {19, 0}), 60000,
-         PayPeriod::yearly, 40, 0.007985398129135296},
-        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {14, 0}, {12, 0}), 60000,
-         PayPeriod::yearly, 40, 0.007985398129135296},
-        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {8, 0}, {10, 0}), 60000,
-         PayPeriod::yearly, 40, 0.007985398129135296},
-        {schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true, {9, 0}, {17, 0}), 60000,
-         PayPeriod::yearly, 40, 0.007985398129135296},
-        {schedule("Mon,Tue,Wed,Thu,Fri", {0, 30}, {8, 0}, true, {23, 30}, {1, 0}), 5000,
-         PayPeriod::monthly, 37.5, 0.008517758004410982},
-        {schedule("", {9, 0}, {17, 0}), 5000, PayPeriod::monthly, 0, 0},
-        {schedule("Mon", {9, 0}, {9, 0}), 5000, PayPeriod::monthly, 0, 0},
-    };
-    for (const Row &row : rows) {
-        EXPECT_EQ(row.schedule.secondsPerWeek(), row.weekHours * hour) << row.weekHours;
-        EXPECT_DOUBLE_EQ(row.schedule.perWorkingSecond(row.salary, row.period), row.perSecond)
-            << row.weekHours;
-    }
-}
-
-TEST_F(Utc, countsOnlyTheWorkingSecondsBetweenTwoMoments) {
-    // 2026-12-07 is a Monday.
-    const WorkSchedule office = schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0});
-    const WorkSchedule lunch = schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}, true);
-    const WorkSchedule nights = schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0});
-    const WorkSchedule sundayNight = schedule("Sun", {22, 0}, {6, 0});
-    struct Row {
-        const char *what;
-        const WorkSchedule &schedule;
-        double from;
-        double to;
-        double hours;
-    };
-    const Row rows[] = {
-        {"a plain week", office, at(2026, 12, 7), at(2026, 12, 14), 40},
-        {"a start inside hours", office, at(2026, 12, 7, 13), at(2026, 12, 7, 17, 30), 4},
-        {"a start outside hours", office, at(2026, 12, 7, 18), at(2026, 12, 8, 10), 1},
-        {"the weekend", office, at(2026, 12, 11, 17), at(2026, 12, 14, 9), 0},
-        {"a break", lunch, at(2026, 12, 7, 11), at(2026, 12, 7, 14), 2},
-        {"a night across midnight", nights, at(2026, 12, 7, 23), at(2026, 12, 8, 1), 2},
-        {"Friday's night into Saturday", nights, at(2026, 12, 11, 20), at(2026, 12, 12, 12), 8},
-        {"Sunday's night into the next week", sundayNight, at(2026, 12, 13, 12),
-         at(2026, 12, 14, 12), 8},
-        {"backwards", office, at(2026, 12, 8), at(2026, 12, 7), 0},
+        {schedule(weekdays, {9, 0}, {17, 0}, true, {14, 0}, {12, 0}), 40},
+        {schedule(weekdays, {9, 0}, {17, 0}, true, {8, 0}, {10, 0}), 40},
+        {schedule(weekdays, {9, 0}, {17, 0}, true, {9, 0}, {17, 0}), 40},
+        {schedule(weekdays, {0, 30}, {8, 0}, true, {23, 30}, {1, 0}), 37.5},
+        {schedule("", {9, 0}, {17, 0}), 0},
+        {schedule("Mon", {9, 0}, {9, 0}), 0},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(WorkingTime::secondsBetween(row.schedule, row.from, row.to), row.hours * hour)
-            << row.what;
-}
-
-TEST_F(Utc, sumsTenYearsExactly) {
-    const WorkSchedule s = schedule("Mon,Wed,Sun", {22, 30}, {6, 15}, true, {1, 0}, {1, 45});
-    const double from = at(2016, 12, 7, 14, 10);
-    const double to = at(2026, 12, 7, 3, 20);
-    EXPECT_EQ(WorkingTime::secondsBetween(s, from, to), dayByDay(s, from, to));
+        EXPECT_EQ(row.schedule.secondsPerWeek(), row.weekHours * hour) << row.weekHours;
 }
 
 TEST_F(Utc, aRunningCountAgreesWithTheSumAcrossDaysAndAClockSetBack) {
@@ -326,11 +274,6 @@ TEST_F(Utc, aRunningCountAgreesWithTheSumAcrossDaysAndAClockSetBack) {
         EXPECT_EQ(counted.secondsUntil(now), WorkingTime::secondsBetween(s, start, now))
             << QDateTime::fromSecsSinceEpoch(qint64(now)).toString().toStdString();
     EXPECT_EQ(counted.secondsUntil(start - 5), 0);
-    // Carried past its first midnight, a count started in the afternoon
-    // still leaves out that morning.
-    WorkingTime afternoon(schedule("Mon,Tue,Wed,Thu,Fri", {9, 0}, {17, 0}), at(2026, 12, 7, 13));
-    EXPECT_EQ(afternoon.secondsUntil(at(2026, 12, 7, 14)), 1 * hour);
-    EXPECT_EQ(afternoon.secondsUntil(at(2026, 12, 8, 10)), 5 * hour);
 }
 
 TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
@@ -343,6 +286,7 @@ TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
     EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 12, 30)), at(2026, 12, 8, 13));
     EXPECT_EQ(counted.nextWorkingMoment(at(2026, 12, 8, 10)), at(2026, 12, 8, 10));
     EXPECT_EQ(WorkingTime(schedule("", {9, 0}, {17, 0}), 0).nextWorkingMoment(0), std::nullopt);
+    EXPECT_EQ(WorkingTime::secondsBetween(office, at(2026, 12, 8), at(2026, 12, 7)), 0);
     // In a night shift's break after midnight, on a second within a minute.
     const WorkingTime nights(
         schedule("Mon,Tue,Wed,Thu,Fri", {22, 0}, {6, 0}, true, {2, 0}, {2, 30}),
@@ -351,61 +295,20 @@ TEST_F(Utc, standsStillOutsideHoursUntilTheNextWorkingMoment) {
     EXPECT_EQ(nights.nextWorkingMoment(at(2026, 12, 8, 2, 10) + 30), at(2026, 12, 8, 2, 30));
 }
 
-// The wall clock's hours on the days the clocks change (`spring` and `autumn`,
-// both Sundays); a night shift across a change counts the real time.
-void expectWallClockHoursAcrossChanges(QDate spring, QDate autumn) {
-    const WorkSchedule days = schedule(everyDay, {9, 0}, {17, 0});
-    const WorkSchedule nights = schedule(everyDay, {22, 0}, {6, 0});
-    const auto between = [](const WorkSchedule &s, QDate day, int fromHour, int toHour) {
-        const QDate next = day.addDays(1);
-        return WorkingTime::secondsBetween(s, at(day.year(), day.month(), day.day(), fromHour),
-                                           at(next.year(), next.month(), next.day(), toHour));
-    };
-    EXPECT_EQ(between(days, spring, 0, 0), 8 * hour);
-    EXPECT_EQ(between(days, autumn, 0, 0), 8 * hour);
-    EXPECT_EQ(between(nights, spring.addDays(-1), 12, 12), 7 * hour);
-    EXPECT_EQ(between(nights, autumn.addDays(-1), 12, 12), 9 * hour);
-    // Ten years and a spring: the changes do not cancel out.
-    const double from = at(spring.year() - 10, 1, 1);
-    const double to = at(spring.year(), 6, 1);
-    EXPECT_EQ(WorkingTime::secondsBetween(nights, from, to), dayByDay(nights, from, to));
-}
-
-TEST_F(Berlin, countsTheWallClockHoursOnTheDaysTheClocksChange) {
-    expectWallClockHoursAcrossChanges(QDate(2026, 3, 29), QDate(2026, 10, 25));
-}
-
-TEST_F(NewYork, countsTheWallClockHoursOnTheDaysTheClocksChange) {
-    expectWallClockHoursAcrossChanges(QDate(2026, 3, 8), QDate(2026, 11, 1));
-}
-
-TEST_F(Utc, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(Berlin, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(NewYork, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(Dublin, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(LordHowe, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(Kathmandu, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(Apia, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(SaoPaulo, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
-TEST_F(Tehran, agreesWithTheWalk) {
-    expectAgreesWithTheWalk();
-}
+// Each zone's suite runs in a process of its own.
+#define AGREES_WITH_THE_WALK(Zone)                                                                 \
+    TEST_F(Zone, agreesWithTheWalk) {                                                              \
+        expectAgreesWithTheWalk();                                                                 \
+    }
+AGREES_WITH_THE_WALK(Utc)
+AGREES_WITH_THE_WALK(Berlin)
+AGREES_WITH_THE_WALK(NewYork)
+AGREES_WITH_THE_WALK(Dublin)
+AGREES_WITH_THE_WALK(LordHowe)
+AGREES_WITH_THE_WALK(Kathmandu)
+AGREES_WITH_THE_WALK(Apia)
+AGREES_WITH_THE_WALK(SaoPaulo)
+AGREES_WITH_THE_WALK(Tehran)
 
 TEST_F(Berlin, readsATimeTheClockRepeatsOrSkipsOneWayWhateverWasConvertedBefore) {
     // 02:00 on 2026-10-25 comes twice: first at 00:00 UTC. 02:30 on
@@ -512,8 +415,6 @@ TEST_F(Utc, tellsWhenTheStretchWorkedInEnds) {
 }
 
 TEST(CountedTime, periodsBeginOnTheirFirstDay) {
-    const Qt::DayOfWeek sunday = QLocale(QLocale::English, QLocale::UnitedStates).firstDayOfWeek();
-    ASSERT_EQ(sunday, Qt::Sunday);
     struct Row {
         CountFrom from;
         QDate date;
@@ -523,11 +424,10 @@ TEST(CountedTime, periodsBeginOnTheirFirstDay) {
     };
     const Row rows[] = {
         {CountFrom::today, {2026, 12, 31}, Qt::Monday, {2026, 12, 31}, {2027, 1, 1}},
-        {CountFrom::week, {2026, 12, 9}, Qt::Monday, {2026, 12, 7}, {2026, 12, 14}},
         {CountFrom::week, {2026, 12, 7}, Qt::Monday, {2026, 12, 7}, {2026, 12, 14}},
         {CountFrom::week, {2026, 12, 13}, Qt::Monday, {2026, 12, 7}, {2026, 12, 14}},
-        {CountFrom::week, {2026, 12, 12}, sunday, {2026, 12, 6}, {2026, 12, 13}},
-        {CountFrom::week, {2026, 12, 13}, sunday, {2026, 12, 13}, {2026, 12, 20}},
+        {CountFrom::week, {2026, 12, 12}, Qt::Sunday, {2026, 12, 6}, {2026, 12, 13}},
+        {CountFrom::week, {2026, 12, 13}, Qt::Sunday, {2026, 12, 13}, {2026, 12, 20}},
         {CountFrom::week, {2026, 12, 31}, Qt::Monday, {2026, 12, 28}, {2027, 1, 4}},
         {CountFrom::week, {2027, 1, 2}, Qt::Saturday, {2027, 1, 2}, {2027, 1, 9}},
         {CountFrom::month, {2026, 1, 31}, Qt::Monday, {2026, 1, 1}, {2026, 2, 1}},

@@ -55,18 +55,6 @@ TEST(CounterFace, showsTheAmountTheElapsedTimeAndTheGoalAtAMoment) {
     }
 }
 
-TEST(CounterFace, hidesEveryAmountBehindOnePattern) {
-    // No digit count, no grouping.
-    CounterFace face(inputs(1.0, std::nullopt, true));
-    for (const double earned : {0.5, 380.25, 1000.0, 1234.56789, 2'300'000.0})
-        EXPECT_EQ(face.lookAt(start + earned).amount, "----.----") << earned;
-}
-
-TEST(CounterFace, showsTheLatestScheduleMomentNotAfterNow) {
-    CounterFace face(inputs(1.0));
-    EXPECT_EQ(face.lookAt(face.entryBefore(start + 1234.56789)).amount, "1,234.5500");
-}
-
 namespace {
 
 struct WakeCase {

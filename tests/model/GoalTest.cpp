@@ -58,7 +58,7 @@ TEST_F(GoalFromSettings, picksThePictureByKind) {
     const Goal withEmoji = *Goal::fromSettings(store);
     const auto emoji = std::get_if<Goal::Emoji>(&withEmoji.picture);
     ASSERT_NE(emoji, nullptr);
-    EXPECT_EQ(emoji->text, QStringLiteral("\U0001F3D6\uFE0F"));
+    EXPECT_EQ(emoji->text, store.get(Keys::goalEmoji));
 
     store.set(Keys::goalPicture, GoalPictureKind::image);
     EXPECT_TRUE(std::holds_alternative<Goal::NoPicture>(Goal::fromSettings(store)->picture));

@@ -35,12 +35,6 @@ protected:
     }
 };
 
-TEST_F(Root, startsOnTheSetupScreenAt132Points) {
-    build();
-    EXPECT_EQ(root->shownScreen(), ContentView::Screen::setup);
-    EXPECT_EQ(root->wantedHeight(), 132);
-}
-
 TEST_F(Root, startStoresTheMomentWithItsFractionAndStopClearsIt) {
     build();
     QTest::keyClicks(root->setupView()->salaryField(), QStringLiteral("3000"));

