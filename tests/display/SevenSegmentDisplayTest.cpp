@@ -229,3 +229,36 @@ TEST(SevenSegmentDisplayWidget, aNewTextLooksAsIfShownFromTheStart) {
         expectColour(image, QPointF(2, 2), Theme::background(), 0);
     }
 }
+
+TEST(SevenSegmentDisplayWidget, paintsAnyPartAsItLooksInTheWhole) {
+    // A repaint of a digit or two must give what painting everything gives,
+    // whatever lies within reach (also run on a screen of twice the ratio).
+    for (const char *text : {"1,234.5678", "0.0090", "-12.3"}) {
+        SevenSegmentDisplay display;
+        display.resize(300, 70);
+        display.setColor(green);
+        display.setPrefix(QStringLiteral("$"));
+        display.setDimmedTrailingDigits(2);
+        display.setText(QString::fromLatin1(text));
+        const double ratio = display.devicePixelRatioF();
+        const auto render = [&](const QRect &area) {
+            QImage image(display.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::magenta);
+            display.render(&image, area.topLeft(), area);
+            return image;
+        };
+        const QImage whole = render(display.rect());
+        const DisplayGeometry g = display.layoutFor(display.size());
+        for (const DisplayGeometry::Cell &cell : g.cells)
+            for (const int pad : {1, 3}) {
+                const QRect area = QRectF(cell.left, g.top, g.unit, g.bottom - g.top)
+                                       .adjusted(-pad, -pad, pad, pad)
+                                       .toAlignedRect();
+                const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
+                EXPECT_EQ(render(area).copy(pixels), whole.copy(pixels))
+                    << text << ", the cell at " << cell.left << " and " << pad
+                    << " around, pixel ratio " << ratio;
+            }
+    }
+}
