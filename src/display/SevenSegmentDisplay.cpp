@@ -77,18 +77,18 @@ void SevenSegmentDisplay::accessibilityActiveChanged(bool active) {
 void SevenSegmentDisplay::setText(const QString &text) {
     if (text == text_)
         return;
-    QRectF changed;
+    QRegion changed;
     if (!changeDigitsInPlace(text, changed)) {
         const DisplayGeometry before = currentLayout();
         text_ = text;
         layout_.reset();
-        changed = changedArea(before, currentLayout());
+        changed = changedArea(before, currentLayout()).toAlignedRect();
     }
     nameForAccessibility();
-    update(changed.toAlignedRect());
+    update(changed);
 }
 
-bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRectF &changed) {
+bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRegion &changed) {
     // A tick usually changes a digit or two and nothing else: every cell
     // keeps its place, so the text need not be measured again. Characters
     // that could join their neighbours into one (marks, controls) rule it out.
@@ -105,7 +105,7 @@ bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRectF &chang
             continue;
         if (text[i] != text_[i]) {
             layout_->cells[cell].digit = text[i];
-            changed |= cellArea(*layout_, layout_->cells[cell]);
+            changed += cellArea(*layout_, layout_->cells[cell]).toAlignedRect();
         }
         ++cell;
     }
@@ -187,12 +187,20 @@ DisplayGeometry SevenSegmentDisplay::layoutFor(QSizeF size) const {
 void SevenSegmentDisplay::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     const DisplayGeometry &g = currentLayout();
-    if (copyLoneDigit(painter, g, event->rect()))
-        return;
-    // The panel's background, painted here so that the panel beneath is not
-    // painted as well for each changed digit.
-    painter.fillRect(event->rect(), Theme::background());
-    paintLayout(painter, g, event->rect());
+    // Each changed digit is an area of its own, so that one within reach of
+    // another glyph does not keep the others from being copied.
+    const QRegion &region = event->region();
+    for (const QRect &area : region) {
+        if (copyLoneDigit(painter, g, area))
+            continue;
+        // Glyphs reaching beyond the area must not blend again over another.
+        painter.setClipRect(area);
+        // The panel's background, painted here so that the panel beneath is
+        // not painted as well for each changed digit.
+        painter.fillRect(area, Theme::background());
+        paintLayout(painter, g, area);
+        painter.setClipping(false);
+    }
 }
 
 bool SevenSegmentDisplay::copyLoneDigit(QPainter &painter, const DisplayGeometry &g,

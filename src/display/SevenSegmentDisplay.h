@@ -79,7 +79,7 @@ private:
     QRectF changedArea(const DisplayGeometry &before, const DisplayGeometry &after) const;
     // Takes `text` when it differs only in digits, adding their cells to
     // `changed`; false when the layout must be worked out again.
-    bool changeDigitsInPlace(const QString &text, QRectF &changed);
+    bool changeDigitsInPlace(const QString &text, QRegion &changed);
     // What a cell's glyph covers, its glow included.
     static QRectF cellArea(const DisplayGeometry &g, const DisplayGeometry::Cell &cell);
     void forgetSprites();
