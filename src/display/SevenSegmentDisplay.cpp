@@ -4,9 +4,11 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QBackingStore>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include <cmath>
 
@@ -78,14 +80,42 @@ void SevenSegmentDisplay::setText(const QString &text) {
     if (text == text_)
         return;
     QRegion changed;
-    if (!changeDigitsInPlace(text, changed)) {
+    const bool inPlace = changeDigitsInPlace(text, changed);
+    if (!inPlace) {
         const DisplayGeometry before = currentLayout();
         text_ = text;
         layout_.reset();
         changed = changedArea(before, currentLayout()).toAlignedRect();
     }
     nameForAccessibility();
-    update(changed);
+    // A tick changes a digit or two several times a second: painted straight
+    // into the window and shown, without Qt's walk through the widgets for
+    // an update (nothing lies over the display).
+    if (!inPlace || !paintStraightIntoWindow(changed))
+        update(changed);
+}
+
+bool SevenSegmentDisplay::paintStraightIntoWindow(const QRegion &changed) {
+    // Qt's own paint comes first after the display is shown or resized, so
+    // that nothing is painted ahead of the rest of the window.
+    QWidget *const top = window();
+    QBackingStore *const store = top->backingStore();
+    QWindow *const handle = top->windowHandle();
+    if (!paintedAsShown_ || store == nullptr || handle == nullptr || !handle->isExposed())
+        return false;
+    // A glow's room may reach beyond the display; Qt would clip it too.
+    const QRegion inside = changed & rect();
+    const QPoint offset = mapTo(top, QPoint());
+    const QRegion area = inside.translated(offset);
+    store->beginPaint(area);
+    {
+        QPainter painter(store->paintDevice());
+        painter.translate(offset);
+        paintRegion(painter, inside);
+    }
+    store->endPaint();
+    store->flush(area, handle);
+    return true;
 }
 
 bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRegion &changed) {
@@ -186,10 +216,22 @@ DisplayGeometry SevenSegmentDisplay::layoutFor(QSizeF size) const {
 
 void SevenSegmentDisplay::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
+    paintRegion(painter, event->region());
+    paintedAsShown_ = true;
+}
+
+void SevenSegmentDisplay::hideEvent(QHideEvent *) {
+    paintedAsShown_ = false;
+}
+
+void SevenSegmentDisplay::resizeEvent(QResizeEvent *) {
+    paintedAsShown_ = false;
+}
+
+void SevenSegmentDisplay::paintRegion(QPainter &painter, const QRegion &region) {
     const DisplayGeometry &g = currentLayout();
     // Each changed digit is an area of its own, so that one within reach of
     // another glyph does not keep the others from being copied.
-    const QRegion &region = event->region();
     for (const QRect &area : region) {
         if (copyLoneDigit(painter, g, area))
             continue;

@@ -55,9 +55,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void inputsChanged();
+    // Paints `changed` into the window's backing store and flushes it; false
+    // when the window cannot take it now.
+    bool paintStraightIntoWindow(const QRegion &changed);
+    void paintRegion(QPainter &painter, const QRegion &region);
     void nameForAccessibility();
     void accessibilityActiveChanged(bool active) override;
     // Paints the glyphs that reach into `area`.
@@ -95,7 +101,8 @@ private:
     QString prefix_;
     qint64 dimmedTrailingDigits_ = 0;
     QString spokenName_;
-    bool listening_ = false; // assistive technology is
+    bool listening_ = false;      // assistive technology is
+    bool paintedAsShown_ = false; // by Qt, since it was last shown or resized
 
     // The label at size 100 with its baseline at the origin, and its advance.
     QPainterPath labelPath_;
