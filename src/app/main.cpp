@@ -3,6 +3,7 @@
 #include "DarkLook.h"
 #include "DesktopPlatform.h"
 #include "FloatingPanel.h"
+#include "Log.h"
 #include "RuntimeFolder.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
@@ -30,7 +31,7 @@ void preferXWayland(int argc, char **argv) {
         qEnvironmentVariableIsEmpty("DISPLAY"))
         return;
     qputenv("QT_QPA_PLATFORM", "xcb");
-    std::fprintf(stderr, "Paytick: running through XWayland so the panel can stay on top.\n");
+    qCInfo(paytick, "running through XWayland so the panel can stay on top.");
 }
 
 // For measurements: the wall-clock moment of the first painted frame.
@@ -39,8 +40,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            std::fprintf(stderr, "paytick: first frame at %.3f\n",
-                         QDateTime::currentMSecsSinceEpoch() / 1000.0);
+            qCInfo(paytick, "first frame at %.3f", QDateTime::currentMSecsSinceEpoch() / 1000.0);
         }
         return false;
     }
