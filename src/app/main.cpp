@@ -15,16 +15,14 @@
 #include <QIcon>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 // Qt's Wayland backend cannot keep a window on top or place it, which is the
 // whole point of this panel; XWayland can.
 void preferXWayland(int argc, char **argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
-            return;
+    if (CommandLine::choosesPlatform(argc, argv))
+        return;
     const bool wayland =
         qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (!wayland || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
