@@ -182,6 +182,13 @@ QString LocaleServices::formatGoalAmount(double amount) {
     return format(formatter, amount);
 }
 
+QString LocaleServices::formatInWords(double number) {
+    return format(icu::number::NumberFormatter::with()
+                      .notation(icu::number::Notation::compactLong())
+                      .locale(currentLocale()),
+                  number);
+}
+
 QString LocaleServices::minutesTimeFormat() {
     QString format = QLocale().timeFormat(QLocale::ShortFormat);
     format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));

@@ -44,6 +44,9 @@ public:
     // The goal's amount: grouping, at most two fraction digits, half-even, in
     // the locale's own digits.
     static QString formatGoalAmount(double amount);
+    // A round number in the locale's words: "10 billion", "10 Milliarden",
+    // "100億".
+    static QString formatInWords(double number);
     // The locale's short time format, to the minute (no seconds).
     static QString minutesTimeFormat();
 };

@@ -117,9 +117,10 @@ TEST_F(German, defaultsToEurosListedOnce) {
     EXPECT_EQ(LocaleServices::currencyName("USD"), "US-Dollar");
 }
 
-TEST_F(German, usesPointGroupingAndCommaDecimals) {
+TEST_F(German, usesPointGroupingAndCommaDecimalsAndGermanWords) {
     EXPECT_EQ(LocaleServices::formatCounterAmount(1234.56789), "1.234,5679");
     EXPECT_EQ(LocaleServices::formatGoalAmount(1234.567), "1.234,57");
+    EXPECT_EQ(LocaleServices::formatInWords(1e10), "10 Milliarden");
 }
 
 TEST_F(Hindi, groupsInTwosAboveTheThousands) {
