@@ -117,10 +117,20 @@ TEST_F(German, defaultsToEurosListedOnce) {
     EXPECT_EQ(LocaleServices::currencyName("USD"), "US-Dollar");
 }
 
-TEST_F(German, usesPointGroupingAndCommaDecimalsAndGermanWords) {
+TEST_F(German, usesPointGroupingAndCommaDecimals) {
     EXPECT_EQ(LocaleServices::formatCounterAmount(1234.56789), "1.234,5679");
     EXPECT_EQ(LocaleServices::formatGoalAmount(1234.567), "1.234,57");
+}
+
+// Words within a text are in the text's language, whatever the formatting.
+TEST_F(German, saysRoundNumbersInTheLanguageOfTheTexts) {
+    EXPECT_EQ(LocaleServices::formatInWords(1e10), "10 billion");
+    LocaleServices::setTextLanguage(QStringLiteral("de"));
     EXPECT_EQ(LocaleServices::formatInWords(1e10), "10 Milliarden");
+    LocaleServices::setTextLanguage(QStringLiteral("ja"));
+    EXPECT_EQ(LocaleServices::formatInWords(1e10), QString::fromUtf8("100億"));
+    LocaleServices::setTextLanguage(QString());
+    EXPECT_EQ(LocaleServices::formatInWords(1e10), "10 billion");
 }
 
 TEST_F(Hindi, groupsInTwosAboveTheThousands) {
