@@ -63,7 +63,8 @@ launch() { # launch SALARY PERIOD, or launch floor CHANGES_PER_SECOND
         >"$XDG_CONFIG_HOME/Paytick/Paytick.conf"
     local launched
     launched=$(date +%s.%N)
-    "$binary" 2>"$work/app.log" &
+    # Qt may send diagnostics to the journal when there is no terminal.
+    QT_FORCE_STDERR_LOGGING=1 "$binary" 2>"$work/app.log" &
     app=$!
     for _ in $(seq 100); do grep -q 'first frame at' "$work/app.log" && break; sleep 0.05; done
     sed -n 's/.*first frame at //p' "$work/app.log" |

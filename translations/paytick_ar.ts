@@ -432,12 +432,12 @@ small panel that floats above your other windows.
         <translation>ابدأ الربح</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>10 مليارات في السنة على الأكثر</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>راتبك</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>%1 في السنة على الأكثر</translation>
     </message>
 </context>
 <context>

@@ -433,12 +433,12 @@ verdient haben, seit Sie „Verdienst starten“ gedrückt haben.
         <translation>Verdienst starten</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Höchstens 10 Milliarden im Jahr</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Ihr Gehalt</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Höchstens %1 im Jahr</translation>
     </message>
 </context>
 <context>

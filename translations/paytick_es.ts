@@ -433,12 +433,12 @@ desde que pulsó «Empezar a ganar».
         <translation>Empezar a ganar</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Como máximo 10 000 millones al año</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Su salario</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Como máximo %1 al año</translation>
     </message>
 </context>
 <context>

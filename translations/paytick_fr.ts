@@ -433,12 +433,12 @@ vous avez gagné depuis que vous avez appuyé sur « Commencer à gagner ».
         <translation>Commencer à gagner</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Au plus 10 milliards par an</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Votre salaire</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Au plus %1 par an</translation>
     </message>
 </context>
 <context>

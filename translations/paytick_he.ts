@@ -432,12 +432,12 @@ small panel that floats above your other windows.
         <translation>להתחיל להרוויח</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>לכל היותר 10 מיליארד בשנה</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>המשכורת שלך</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>לכל היותר %1 בשנה</translation>
     </message>
 </context>
 <context>

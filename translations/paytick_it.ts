@@ -433,12 +433,12 @@ da quando hai premuto «Inizia a guadagnare».
         <translation>Inizia a guadagnare</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Al massimo 10 miliardi l&apos;anno</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Il tuo stipendio</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Al massimo %1 l&apos;anno</translation>
     </message>
 </context>
 <context>

@@ -433,12 +433,12 @@ small panel that floats above your other windows.
         <translation>稼ぎ始める</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>年 100 億までです</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>給与</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>年 %1までです</translation>
     </message>
 </context>
 <context>

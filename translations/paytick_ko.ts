@@ -433,12 +433,12 @@ small panel that floats above your other windows.
         <translation>수입 시작</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>연 100억 이하로 입력하십시오</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>급여</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>연 %1 이하로 입력하십시오</translation>
     </message>
 </context>
 <context>

@@ -433,12 +433,12 @@ sinds u op ‘Beginnen met verdienen’ drukte.
         <translation>Beginnen met verdienen</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Hoogstens 10 miljard per jaar</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Uw salaris</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Hoogstens %1 per jaar</translation>
     </message>
 </context>
 <context>

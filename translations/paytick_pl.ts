@@ -433,12 +433,12 @@ Pokazuje na małym panelu nad innymi oknami, ile zarobiono od naciśnięcia
         <translation>Zacznij zarabiać</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Najwyżej 10 miliardów rocznie</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Twoje wynagrodzenie</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Najwyżej %1 rocznie</translation>
     </message>
 </context>
 <context>

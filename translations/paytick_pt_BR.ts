@@ -433,12 +433,12 @@ desde que apertou “Começar a ganhar”.
         <translation>Começar a ganhar</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>No máximo 10 bilhões por ano</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Seu salário</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>No máximo %1 por ano</translation>
     </message>
 </context>
 <context>

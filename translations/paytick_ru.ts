@@ -433,12 +433,12 @@ small panel that floats above your other windows.
         <translation>Начать зарабатывать</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Не больше 10 млрд в год</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Ваша зарплата</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Не больше %1 в год</translation>
     </message>
 </context>
 <context>

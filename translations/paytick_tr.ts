@@ -433,12 +433,12 @@ düğmesine bastığınızdan beri ne kadar kazandığınızı gösterir.
         <translation>Kazanmaya başla</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Yılda en çok 10 milyar</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Maaşınız</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Yılda en çok %1</translation>
     </message>
 </context>
 <context>

@@ -433,12 +433,12 @@ small panel that floats above your other windows.
         <translation>Почати заробляти</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>Не більше 10 млрд на рік</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>Ваша зарплата</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>Не більше %1 на рік</translation>
     </message>
 </context>
 <context>

@@ -432,12 +432,12 @@ small panel that floats above your other windows.
         <translation>开始赚钱</translation>
     </message>
     <message>
-        <source>Enter at most 10 billion a year</source>
-        <translation>每年最多 100 亿</translation>
-    </message>
-    <message>
         <source>Your salary</source>
         <translation>您的工资</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 a year</source>
+        <translation>每年最多 %1</translation>
     </message>
 </context>
 <context>

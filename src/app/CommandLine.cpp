@@ -31,9 +31,8 @@ bool isQtOptionWithValue(std::string_view option) {
 }
 
 bool platformChosen(int argc, char **argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "-platform", 9) == 0)
-            return true;
+    if (CommandLine::choosesPlatform(argc, argv))
+        return true;
     const char *platform = std::getenv("QT_QPA_PLATFORM");
     return platform != nullptr && *platform != '\0' && std::strcmp(platform, "xcb") != 0;
 }
@@ -46,6 +45,15 @@ bool isSet(const char *variable) {
 } // namespace
 
 namespace CommandLine {
+
+bool choosesPlatform(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument.starts_with("-platform="))
+            return true;
+    }
+    return false;
+}
 
 std::optional<int> settleBeforeStart(int argc, char **argv, const DesktopPlatform &desktop,
                                      const Translations &translations) {

@@ -1,5 +1,7 @@
 #include "Translations.h"
 
+#include "LocaleServices.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -55,7 +57,12 @@ QString Translations::language() const {
     return language_;
 }
 
+Translations::~Translations() {
+    LocaleServices::setTextLanguage(QString());
+}
+
 void Translations::install() {
+    LocaleServices::setTextLanguage(language_);
     if (language_.isEmpty())
         return;
     QCoreApplication::installTranslator(&qt_);

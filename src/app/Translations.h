@@ -16,10 +16,12 @@ public:
                           const QString &folder = QStringLiteral(":/i18n"));
     Translations(const Translations &) = delete;
     Translations &operator=(const Translations &) = delete;
+    ~Translations();
 
     // The language chosen, as its file names it ("de", "pt_BR"); empty for English.
     QString language() const;
-    // Into the running application; Arabic and Hebrew turn its layout right to left.
+    // Into the running application, numbers in words included; Arabic and
+    // Hebrew turn its layout right to left.
     void install();
     // For texts needed before there is an application (--help).
     QString translate(const char *context, const char *source) const;

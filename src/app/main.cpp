@@ -3,6 +3,7 @@
 #include "DarkLook.h"
 #include "DesktopPlatform.h"
 #include "FloatingPanel.h"
+#include "Log.h"
 #include "RuntimeFolder.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
@@ -14,23 +15,21 @@
 #include <QIcon>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 // Qt's Wayland backend cannot keep a window on top or place it, which is the
 // whole point of this panel; XWayland can.
 void preferXWayland(int argc, char **argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
-            return;
+    if (CommandLine::choosesPlatform(argc, argv))
+        return;
     const bool wayland =
         qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (!wayland || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
         qEnvironmentVariableIsEmpty("DISPLAY"))
         return;
     qputenv("QT_QPA_PLATFORM", "xcb");
-    std::fprintf(stderr, "Paytick: running through XWayland so the panel can stay on top.\n");
+    qCInfo(paytick, "running through XWayland so the panel can stay on top.");
 }
 
 // For measurements: the wall-clock moment of the first painted frame.
@@ -39,8 +38,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            std::fprintf(stderr, "paytick: first frame at %.3f\n",
-                         QDateTime::currentMSecsSinceEpoch() / 1000.0);
+            qCInfo(paytick, "first frame at %.3f", QDateTime::currentMSecsSinceEpoch() / 1000.0);
         }
         return false;
     }

@@ -11,8 +11,6 @@
 
 namespace {
 
-int walks = 0;
-
 std::u32string normalisedCodePoints(const QString &text) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
@@ -35,7 +33,6 @@ QString folded(const QString &text) {
 }
 
 QString walkLocalesForSymbol(const QString &code) {
-    ++walks;
     QStringList symbols;
     for (const icu::Locale &locale : LocaleServices::availableLocales())
         if (LocaleServices::currencyOf(locale) == code)
@@ -118,10 +115,6 @@ QString shortestSymbol(const QStringList &symbols) {
         }
     }
     return best;
-}
-
-int localeWalkCount() {
-    return walks;
 }
 
 } // namespace Currency

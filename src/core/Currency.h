@@ -38,7 +38,4 @@ std::optional<std::size_t> find(const QString &typed);
 // code point order of the NFC forms. Independent of the order of `symbols`.
 QString shortestSymbol(const QStringList &symbols);
 
-// How many times the locales have been walked for a symbol (for tests).
-int localeWalkCount();
-
 } // namespace Currency

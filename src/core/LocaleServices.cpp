@@ -182,6 +182,26 @@ QString LocaleServices::formatGoalAmount(double amount) {
     return format(formatter, amount);
 }
 
+namespace {
+
+icu::Locale &textLocale() {
+    static icu::Locale locale("en");
+    return locale;
+}
+
+} // namespace
+
+void LocaleServices::setTextLanguage(const QString &name) {
+    textLocale() = icu::Locale(name.isEmpty() ? "en" : name.toLatin1().constData());
+}
+
+QString LocaleServices::formatInWords(double number) {
+    return format(icu::number::NumberFormatter::with()
+                      .notation(icu::number::Notation::compactLong())
+                      .locale(textLocale()),
+                  number);
+}
+
 QString LocaleServices::minutesTimeFormat() {
     QString format = QLocale().timeFormat(QLocale::ShortFormat);
     format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));

@@ -44,6 +44,12 @@ public:
     // The goal's amount: grouping, at most two fraction digits, half-even, in
     // the locale's own digits.
     static QString formatGoalAmount(double amount);
+    // The language Paytick's texts are shown in ("de", "pt_BR"; empty:
+    // English), for numbers said in words within them.
+    static void setTextLanguage(const QString &name);
+    // A round number in words of the texts' language, so that it reads as
+    // part of them: "10 billion", "10 Milliarden", "100億".
+    static QString formatInWords(double number);
     // The locale's short time format, to the minute (no seconds).
     static QString minutesTimeFormat();
 };

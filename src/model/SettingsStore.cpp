@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "IniText.h"
+#include "Log.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QUtf8StringView>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -215,8 +215,8 @@ bool SettingsStore::save() {
     copyFailed_ = !problem.isEmpty();
     if (!holdBack) {
         if (copyFailed_)
-            std::fprintf(stderr, "Paytick: replacing %s without keeping a copy (%s).\n",
-                         QFile::encodeName(filePath_).constData(), problem.toUtf8().constData());
+            qCWarning(paytick, "replacing %s without keeping a copy (%s).",
+                      qUtf8Printable(filePath_), qUtf8Printable(problem));
         // The whole file is written each time, so one write that succeeds
         // saves everything the failed ones could not.
         const QByteArray content = IniText::write(values_);
@@ -236,10 +236,10 @@ bool SettingsStore::save() {
     if (problem == saveProblem_)
         return problem.isEmpty();
     if (!problem.isEmpty() && saveProblem_.isEmpty())
-        std::fprintf(stderr,
-                     "Paytick: could not save settings to %s (%s); trying again with every "
-                     "change and when quitting.\n",
-                     QFile::encodeName(filePath_).constData(), problem.toUtf8().constData());
+        qCWarning(paytick,
+                  "could not save settings to %s (%s); trying again with every change and when "
+                  "quitting.",
+                  qUtf8Printable(filePath_), qUtf8Printable(problem));
     saveProblem_ = problem;
     emit saveProblemChanged(saveProblem_);
     return problem.isEmpty();

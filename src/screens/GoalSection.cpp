@@ -41,7 +41,7 @@ GoalSection::GoalSection(SettingsStore &store, FileAsker askForImage, QWidget *p
           new ImageChooser(Setting(store, Keys::goalImage), std::move(askForImage), this)) {
     auto *column = SettingsRows::column(this);
     column->addWidget(SettingsRows::divider(this));
-    column->addLayout(SettingsRows::switchLine(tr("Goal"), goalSwitch_, this));
+    column->addWidget(SettingsRows::switchLine(tr("Goal"), goalSwitch_, this));
     amountRow_ = SettingsRows::labelled(tr("Amount"), amount_);
     textRow_ = SettingsRows::labelled(tr("Text"), text_);
     pictureRow_ = SettingsRows::labelled(tr("Picture"), picture_);

@@ -32,18 +32,12 @@ QVBoxLayout *column(QWidget *section, int spacing) {
 }
 
 QWidget *labelled(const QString &title, QWidget *content) {
-    auto *line = new QWidget(content->parentWidget());
-    auto *layout = new QHBoxLayout(line);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
-    QLabel *label = TextStyle::secondaryCaption(title, line);
+    QWidget *parent = content->parentWidget();
+    QLabel *label = TextStyle::secondaryCaption(title, parent);
     label->setObjectName(QLatin1StringView(columnLabel));
     label->setFixedWidth(labelColumn);
-    layout->addWidget(label);
-    content->setParent(line);
     content->setSizePolicy(QSizePolicy::Expanding, content->sizePolicy().verticalPolicy());
-    layout->addWidget(content, 1);
-    return line;
+    return strip(parent, 8, {{label, 0}, {content, 1}});
 }
 
 void alignLabels(QWidget *screen) {
@@ -65,12 +59,8 @@ QWidget *divider(QWidget *parent) {
     return line;
 }
 
-QLayout *switchLine(const QString &title, QWidget *toggle, QWidget *parent) {
-    auto *line = new QHBoxLayout;
-    line->addWidget(TextStyle::secondaryCaption(title, parent));
-    line->addStretch(1);
-    line->addWidget(toggle);
-    return line;
+QWidget *switchLine(const QString &title, QWidget *toggle, QWidget *parent) {
+    return strip(parent, 8, {{TextStyle::secondaryCaption(title, parent), 1}, {toggle, 0}});
 }
 
 QTimeEdit *timeField(const QString &name, QWidget *parent) {

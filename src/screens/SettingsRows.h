@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <utility>
 
-class QLayout;
 class QTimeEdit;
 class QVBoxLayout;
 class QWidget;
@@ -28,12 +27,12 @@ void alignLabels(QWidget *screen);
 QWidget *divider(QWidget *parent);
 
 // A group's caption at the left and its on/off switch at the right.
-QLayout *switchLine(const QString &title, QWidget *toggle, QWidget *parent);
+QWidget *switchLine(const QString &title, QWidget *toggle, QWidget *parent);
 
 // A time of day in the locale's hours and minutes, named for screen readers.
 QTimeEdit *timeField(const QString &name, QWidget *parent);
 
-// Widgets side by side as one row's content, each with its stretch.
+// Widgets side by side in one row, each with its stretch; every row above is one.
 QWidget *strip(QWidget *parent, int spacing,
                std::initializer_list<std::pair<QWidget *, int>> parts);
 

@@ -13,8 +13,8 @@
 #include <functional>
 
 // Everything but the salary, in sections stacked under a Back button:
-// currency, digit colour, goal, working hours and what the counter counts. Each section writes and
-// follows its own keys; there is no Save.
+// currency, digit colour, goal, working hours and what the counter counts.
+// Each section writes and follows its own keys; there is no Save.
 class SettingsView : public QWidget {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "Earnings.h"
 #include "FieldText.h"
 #include "GoalRow.h"
+#include "LocaleServices.h"
 #include "QuitButton.h"
 #include "SegmentedControl.h"
 #include "SettingsButton.h"
@@ -29,7 +30,10 @@ SetupView::SetupView(Setting<QString> salary, Setting<PayPeriod> period,
     , goalRow_(new GoalRow(this))
     , startButton_(new QPushButton(tr("Start Earning"), this))
     , title_(TextStyle::secondaryCaption(QStringLiteral("Paytick"), this))
-    , limitNote_(TextStyle::warningNote(tr("Enter at most 10 billion a year"), this)) {
+    , limitNote_(
+          TextStyle::warningNote(tr("Enter at most %1 a year")
+                                     .arg(LocaleServices::formatInWords(Earnings::maxYearlySalary)),
+                                 this)) {
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
     header->addWidget(new QuitButton(std::move(quit), this));

@@ -46,7 +46,7 @@ WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
     , sameSwitch_(new ToggleSwitch(tr("Same hours every day"), this)) {
     auto *column = SettingsRows::column(this);
     column->addWidget(SettingsRows::divider(this));
-    column->addLayout(SettingsRows::switchLine(tr("Working hours"), hoursSwitch_, this));
+    column->addWidget(SettingsRows::switchLine(tr("Working hours"), hoursSwitch_, this));
 
     days_ = new QWidget(this);
     QWidget *days = days_;
@@ -75,9 +75,7 @@ WorkingHoursSection::WorkingHoursSection(SettingsStore &store, QWidget *parent)
                 [hours](const DayHours &typed) { hours.set(typed); });
         dayRows_.append(own);
     }
-    auto *sameLine = new QWidget(this);
-    sameLine->setLayout(SettingsRows::switchLine(tr("Same hours every day"), sameSwitch_, this));
-    sameLine->layout()->setContentsMargins(0, 0, 0, 0);
+    QWidget *sameLine = SettingsRows::switchLine(tr("Same hours every day"), sameSwitch_, this);
 
     breakTimes_ = SettingsRows::span(breakFrom_, breakTo_, this);
     QWidget *breakLine = SettingsRows::strip(this, 8, {{breakSwitch_, 0}, {breakTimes_, 1}});

@@ -1,4 +1,5 @@
 #include "Translations.h"
+#include "LocaleServices.h"
 
 #include "ColorSection.h"
 #include "ColorSwatch.h"
@@ -98,6 +99,7 @@ TEST(Translations, everyLanguageIsEmbeddedAndSetsItsDirection) {
         translations.install();
         EXPECT_NE(QCoreApplication::translate("SettingsButton", "Settings"), "Settings");
         EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+        EXPECT_NE(LocaleServices::formatInWords(1e10), "10 billion");
         const bool rightToLeft = language == u"ar" || language == u"he";
         EXPECT_EQ(QGuiApplication::layoutDirection(),
                   rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);

@@ -21,6 +21,9 @@ run
 check "no desktop session exits 1" 'test "$status" -eq 1'
 check "no desktop session says so in one line" \
     'test "$(wc -l <<<"$err")" -eq 1 && grep -q "^Paytick needs a graphical desktop session" <<<"$err"'
+run -platformtheme gtk3
+check "a Qt option beside -platform still needs a session" \
+    'test "$status" -eq 1 && grep -q "^Paytick needs a graphical desktop session" <<<"$err"'
 DISPLAY=:4711 run
 check "a display that cannot be opened exits 1" 'test "$status" -eq 1'
 check "a display that cannot be opened says so" 'grep -q "^Paytick needs a graphical desktop session" <<<"$err"'
