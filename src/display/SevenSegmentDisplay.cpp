@@ -97,11 +97,14 @@ void SevenSegmentDisplay::setText(const QString &text) {
 
 bool SevenSegmentDisplay::paintStraightIntoWindow(const QRegion &changed) {
     // Qt's own paint comes first after the display is shown or resized, so
-    // that nothing is painted ahead of the rest of the window.
+    // that nothing is painted ahead of the rest of the window; at a
+    // fractional pixel ratio the area's edges are Qt's to round.
     QWidget *const top = window();
     QBackingStore *const store = top->backingStore();
     QWindow *const handle = top->windowHandle();
-    if (!paintedAsShown_ || store == nullptr || handle == nullptr || !handle->isExposed())
+    const double ratio = devicePixelRatioF();
+    if (!paintedAsShown_ || store == nullptr || handle == nullptr || !handle->isExposed() ||
+        ratio != std::round(ratio))
         return false;
     // A glow's room may reach beyond the display; Qt would clip it too.
     const QRegion inside = changed & rect();
@@ -217,7 +220,7 @@ DisplayGeometry SevenSegmentDisplay::layoutFor(QSizeF size) const {
 void SevenSegmentDisplay::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     paintRegion(painter, event->region());
-    paintedAsShown_ = true;
+    paintedAsShown_ = isVisible(); // not when only rendered elsewhere
 }
 
 void SevenSegmentDisplay::hideEvent(QHideEvent *) {
