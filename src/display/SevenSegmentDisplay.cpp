@@ -4,9 +4,11 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QBackingStore>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include <cmath>
 
@@ -22,6 +24,10 @@ QFont labelFont() {
 void addHexagon(QPainterPath &path, const std::array<QPointF, 6> &points) {
     path.addPolygon(QPolygonF(points.begin(), points.end()));
     path.closeSubpath();
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
 }
 
 // Screen readers read the display as text, not as an empty container.
@@ -73,24 +79,54 @@ void SevenSegmentDisplay::accessibilityActiveChanged(bool active) {
 void SevenSegmentDisplay::setText(const QString &text) {
     if (text == text_)
         return;
-    QRectF changed;
-    if (!changeDigitsInPlace(text, changed)) {
+    QRegion changed;
+    const bool inPlace = changeDigitsInPlace(text, changed);
+    if (!inPlace) {
         const DisplayGeometry before = currentLayout();
         text_ = text;
         layout_.reset();
-        changed = changedArea(before, currentLayout());
+        changed = changedArea(before, currentLayout()).toAlignedRect();
     }
     nameForAccessibility();
-    update(changed.toAlignedRect());
+    // A tick changes a digit or two several times a second: painted straight
+    // into the window and shown, without Qt's walk through the widgets for
+    // an update (nothing lies over the display).
+    if (!inPlace || !paintStraightIntoWindow(changed))
+        update(changed);
 }
 
-bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRectF &changed) {
+bool SevenSegmentDisplay::paintStraightIntoWindow(const QRegion &changed) {
+    // Qt's own paint comes first after the display is shown or resized, so
+    // that nothing is painted ahead of the rest of the window; at a
+    // fractional pixel ratio the area's edges are Qt's to round.
+    QWidget *const top = window();
+    QBackingStore *const store = top->backingStore();
+    QWindow *const handle = top->windowHandle();
+    const double ratio = devicePixelRatioF();
+    if (!paintedAsShown_ || store == nullptr || handle == nullptr || !handle->isExposed() ||
+        ratio != std::round(ratio))
+        return false;
+    // A glow's room may reach beyond the display; Qt would clip it too.
+    const QRegion inside = changed & rect();
+    const QPoint offset = mapTo(top, QPoint());
+    const QRegion area = inside.translated(offset);
+    store->beginPaint(area);
+    {
+        QPainter painter(store->paintDevice());
+        painter.translate(offset);
+        paintRegion(painter, inside);
+    }
+    store->endPaint();
+    store->flush(area, handle);
+    return true;
+}
+
+bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRegion &changed) {
     // A tick usually changes a digit or two and nothing else: every cell
     // keeps its place, so the text need not be measured again. Characters
     // that could join their neighbours into one (marks, controls) rule it out.
     if (!layout_ || layoutSize_ != size() || text.size() != text_.size())
         return false;
-    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c < u' ' || c >= QChar(0x300) || (c != text_[i] && !(isDigit(c) && isDigit(text_[i]))))
@@ -102,7 +138,7 @@ bool SevenSegmentDisplay::changeDigitsInPlace(const QString &text, QRectF &chang
             continue;
         if (text[i] != text_[i]) {
             layout_->cells[cell].digit = text[i];
-            changed |= cellArea(*layout_, layout_->cells[cell]);
+            changed += cellArea(*layout_, layout_->cells[cell]).toAlignedRect();
         }
         ++cell;
     }
@@ -183,15 +219,90 @@ DisplayGeometry SevenSegmentDisplay::layoutFor(QSizeF size) const {
 
 void SevenSegmentDisplay::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    // The panel's background, painted here so that the panel beneath is not
-    // painted as well for each changed digit.
-    painter.fillRect(event->rect(), Theme::background());
-    paintLayout(painter, currentLayout(), event->rect());
+    paintRegion(painter, event->region());
+    paintedAsShown_ = isVisible(); // not when only rendered elsewhere
+}
+
+void SevenSegmentDisplay::hideEvent(QHideEvent *) {
+    paintedAsShown_ = false;
+}
+
+void SevenSegmentDisplay::resizeEvent(QResizeEvent *) {
+    paintedAsShown_ = false;
+}
+
+void SevenSegmentDisplay::paintRegion(QPainter &painter, const QRegion &region) {
+    const DisplayGeometry &g = currentLayout();
+    // Each changed digit is an area of its own, so that one within reach of
+    // another glyph does not keep the others from being copied.
+    for (const QRect &area : region) {
+        if (copyLoneDigit(painter, g, area))
+            continue;
+        // Glyphs reaching beyond the area must not blend again over another.
+        painter.setClipRect(area);
+        // The panel's background, painted here so that the panel beneath is
+        // not painted as well for each changed digit.
+        painter.fillRect(area, Theme::background());
+        paintLayout(painter, g, area);
+        painter.setClipping(false);
+    }
+}
+
+bool SevenSegmentDisplay::copyLoneDigit(QPainter &painter, const DisplayGeometry &g,
+                                        const QRect &area) {
+    // A tick usually changes one digit with no other glyph within reach:
+    // copying its image laid over the background gives the same pixels as
+    // filling and blending, for a fraction of the work. Copies need whole
+    // device pixels.
+    const double ratio = painter.device()->devicePixelRatioF();
+    if (g.isEmpty() || ratio != std::round(ratio))
+        return false;
+    useSpritesFor(g.unit, ratio);
+    int reached = 0;
+    const DisplayGeometry::Cell *lone = nullptr;
+    QPointF at;
+    forEachGlyph(g, ratio, area,
+                 [&](const GlyphSprite &, QPointF glyphAt, const DisplayGeometry::Cell *cell) {
+                     ++reached;
+                     lone = cell;
+                     at = glyphAt;
+                 });
+    if (reached != 1 || lone == nullptr || !isDigit(lone->digit))
+        return false;
+    const QImage &laid = laidDigit(lone->digit, lone->dimmed);
+    const QPointF laidAt = at - QPointF(laidMargin, laidMargin);
+    const QRectF source((QPointF(area.topLeft()) - laidAt) * ratio, QSizeF(area.size()) * ratio);
+    if (!QRectF(laid.rect()).contains(source))
+        return false;
+    painter.drawImage(QPointF(area.topLeft()), laid, source);
+    return true;
+}
+
+const QImage &SevenSegmentDisplay::laidDigit(QChar digit, bool dimmed) {
+    QImage &laid =
+        laidDigits_[static_cast<std::size_t>((dimmed ? 10 : 0) + digit.unicode() - u'0')];
+    if (laid.isNull()) {
+        const GlyphSprite &glyph = cellSprite(digit, dimmed);
+        const int margin = static_cast<int>(std::round(laidMargin * spriteRatio_));
+        QImage image(glyph.image.size() + QSize(2 * margin, 2 * margin),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Theme::background());
+        QImage sprite = glyph.image;
+        sprite.setDevicePixelRatio(1);
+        QPainter painter(&image);
+        painter.drawImage(margin, margin, sprite);
+        painter.end();
+        // Without alpha, placing it is a plain copy.
+        laid = std::move(image).convertToFormat(QImage::Format_RGB32);
+        laid.setDevicePixelRatio(spriteRatio_);
+    }
+    return laid;
 }
 
 void SevenSegmentDisplay::forgetSprites() {
     sprites_.clear();
     digitSprites_.fill(GlyphSprite());
+    laidDigits_.fill(QImage());
 }
 
 void SevenSegmentDisplay::useSpritesFor(double unit, double ratio) {
@@ -213,7 +324,7 @@ const GlyphSprite &SevenSegmentDisplay::sprite(const QString &key,
 
 const GlyphSprite &SevenSegmentDisplay::cellSprite(QChar digit, bool dimmed) {
     const auto layers = [&](QChar c) { return cellLayers(c, dimmed, spriteUnit_); };
-    if (digit < u'0' || digit > u'9')
+    if (!isDigit(digit))
         return sprite(QString(digit) + (dimmed ? u'd' : u'l'), [&] { return layers(digit); });
     GlyphSprite *const ten = digitSprites_.data() + (dimmed ? 10 : 0);
     GlyphSprite &wanted = ten[digit.unicode() - u'0'];
@@ -236,19 +347,29 @@ void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &
         return;
     const double ratio = painter.device()->devicePixelRatioF();
     useSpritesFor(g.unit, ratio);
+    forEachGlyph(g, ratio, area,
+                 [&](const GlyphSprite &glyph, QPointF at, const DisplayGeometry::Cell *) {
+                     painter.drawImage(at, glyph.image);
+                 });
+}
+
+void SevenSegmentDisplay::forEachGlyph(const DisplayGeometry &g, double ratio, const QRectF &area,
+                                       const GlyphVisit &visit) {
     // Glyphs land on whole device pixels so that the cached images stay sharp.
-    const auto place = [&](const GlyphSprite &glyph, QPointF origin) {
-        const QPointF snapped(std::round(origin.x() * ratio) / ratio,
-                              std::round(origin.y() * ratio) / ratio);
-        if (area.intersects(QRectF(snapped + glyph.offset, glyph.image.deviceIndependentSize())))
-            painter.drawImage(snapped + glyph.offset, glyph.image);
+    const auto place = [&](const GlyphSprite &glyph, QPointF origin,
+                           const DisplayGeometry::Cell *cell) {
+        const QPointF at = QPointF(std::round(origin.x() * ratio) / ratio,
+                                   std::round(origin.y() * ratio) / ratio) +
+                           glyph.offset;
+        if (area.intersects(QRectF(at, glyph.image.deviceIndependentSize())))
+            visit(glyph, at, cell);
     };
 
     // A tick repaints a digit or two: the others are not placed.
     for (const DisplayGeometry::Cell &cell : g.cells) {
         if (!area.intersects(cellArea(g, cell)))
             continue;
-        place(cellSprite(cell.digit, cell.dimmed), QPointF(cell.left, g.top));
+        place(cellSprite(cell.digit, cell.dimmed), QPointF(cell.left, g.top), &cell);
     }
     for (const QRectF &mark : g.marks) {
         const bool comma = mark.height() > mark.width();
@@ -258,7 +379,7 @@ void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &
                          layers.lit.addRect(QRectF(QPointF(0, 0), mark.size()));
                          return layers;
                      }),
-              mark.topLeft());
+              mark.topLeft(), nullptr);
     }
     if (!prefix_.isEmpty())
         place(sprite(QStringLiteral("label"),
@@ -268,7 +389,7 @@ void SevenSegmentDisplay::paintLayout(QPainter &painter, const DisplayGeometry &
                                           .map(labelPath_);
                          return layers;
                      }),
-              g.labelBaseline);
+              g.labelBaseline, nullptr);
 }
 
 GlyphSprite::Layers SevenSegmentDisplay::cellLayers(QChar digit, bool dimmed, double unit) {

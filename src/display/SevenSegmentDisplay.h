@@ -55,17 +55,37 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void inputsChanged();
+    // Paints `changed` into the window's backing store and flushes it; false
+    // when the window cannot take it now.
+    bool paintStraightIntoWindow(const QRegion &changed);
+    void paintRegion(QPainter &painter, const QRegion &region);
     void nameForAccessibility();
     void accessibilityActiveChanged(bool active) override;
     // Paints the glyphs that reach into `area`.
     void paintLayout(QPainter &painter, const DisplayGeometry &g, const QRectF &area);
+    // The glyph, where its image goes and the digit cell it shows (none for
+    // marks and the label).
+    using GlyphVisit =
+        std::function<void(const GlyphSprite &, QPointF, const DisplayGeometry::Cell *)>;
+    // Visits the glyphs whose images reach into `area`, placed for `ratio`.
+    void forEachGlyph(const DisplayGeometry &g, double ratio, const QRectF &area,
+                      const GlyphVisit &visit);
+    // Paints `area` by copying when a single digit's image reaches into it;
+    // false when it cannot.
+    bool copyLoneDigit(QPainter &painter, const DisplayGeometry &g, const QRect &area);
+    // A digit's image laid over the panel's background with `laidMargin` of
+    // background around it, at the sprites' pixel ratio.
+    const QImage &laidDigit(QChar digit, bool dimmed);
+    static constexpr double laidMargin = 3;
     QRectF changedArea(const DisplayGeometry &before, const DisplayGeometry &after) const;
     // Takes `text` when it differs only in digits, adding their cells to
     // `changed`; false when the layout must be worked out again.
-    bool changeDigitsInPlace(const QString &text, QRectF &changed);
+    bool changeDigitsInPlace(const QString &text, QRegion &changed);
     // What a cell's glyph covers, its glow included.
     static QRectF cellArea(const DisplayGeometry &g, const DisplayGeometry::Cell &cell);
     void forgetSprites();
@@ -81,7 +101,8 @@ private:
     QString prefix_;
     qint64 dimmedTrailingDigits_ = 0;
     QString spokenName_;
-    bool listening_ = false; // assistive technology is
+    bool listening_ = false;      // assistive technology is
+    bool paintedAsShown_ = false; // by Qt, since it was last shown or resized
 
     // The label at size 100 with its baseline at the origin, and its advance.
     QPainterPath labelPath_;
@@ -91,6 +112,7 @@ private:
     // the same: a tick only places them. The ten digits lit, then dimmed,
     // by digit; anything else (the dash, two marks, the label) by name.
     std::array<GlyphSprite, 20> digitSprites_;
+    std::array<QImage, 20> laidDigits_; // the same laid over the background, by the same index
     QHash<QString, GlyphSprite> sprites_;
 
     // The layout of the current inputs at the widget's size, kept between a

@@ -15,27 +15,6 @@ std::shared_ptr<WorkingTime> copyOf(const std::shared_ptr<WorkingTime> &workingT
     return workingTime ? std::make_shared<WorkingTime>(*workingTime) : nullptr;
 }
 
-// Whether two amounts surely read the same to four places: both lie between
-// the same two halfway points and clear of them by far more than a double's
-// error at that size. Unsure (too large, too near a halfway point): no.
-bool sameToFourPlaces(double a, double b) {
-    constexpr double largest = 1e11; // in ten-thousandths; beyond, the error grows
-    constexpr double margin = 1e-3;  // in ten-thousandths
-    const auto place = [](double amount, double &whole) {
-        const double shifted = amount * 10'000 + 0.5;
-        whole = std::floor(shifted);
-        return shifted - whole; // from the halfway point below
-    };
-    if (!(a >= 0 && a * 10'000 < largest && b >= 0 && b * 10'000 < largest))
-        return false;
-    double wholeA = 0;
-    double wholeB = 0;
-    const double fromA = place(a, wholeA);
-    const double fromB = place(b, wholeB);
-    return wholeA == wholeB && std::min(fromA, fromB) > margin &&
-           std::max(fromA, fromB) < 1 - margin;
-}
-
 } // namespace
 
 int CounterFace::Wake::milliseconds(double now) const {
@@ -91,9 +70,7 @@ CounterFace::Look CounterFace::lookAt(double moment) {
     Look look;
     look.countedSeconds = counted.inPeriod;
     look.earned = perSecond_ * counted.sinceStart;
-    look.amount = amountHidden_
-                      ? hiddenAmount()
-                      : LocaleServices::formatCounterAmount(perSecond_ * counted.inPeriod);
+    look.amount = amountHidden_ ? hiddenAmount() : amountText_.of(perSecond_ * counted.inPeriod);
     look.elapsed = Earnings::formatElapsed(counted.inPeriod);
     if (workingTime_)
         if (const std::optional<double> end = workingTime_->stretchEnd(moment))
@@ -113,10 +90,14 @@ bool CounterFace::showsTheSameAt(double moment, const Look &shown) {
     // to the full look.
     if (!hasGoal_ && !workingTime_) {
         const double counted = counted_.at(moment).inPeriod;
-        if (std::trunc(counted) == std::trunc(shown.countedSeconds) &&
-            (amountHidden_ ||
-             sameToFourPlaces(perSecond_ * counted, perSecond_ * shown.countedSeconds)))
-            return true;
+        if (std::trunc(counted) == std::trunc(shown.countedSeconds)) {
+            if (amountHidden_)
+                return true;
+            const auto tenThousandths = &CounterAmountText::tenThousandths;
+            const std::optional<qint64> now = tenThousandths(perSecond_ * counted);
+            if (now && now == tenThousandths(perSecond_ * shown.countedSeconds))
+                return true;
+        }
     }
     return lookAt(moment).showsTheSameAs(shown);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CountedTime.h"
+#include "CounterAmountText.h"
 #include "CounterInputs.h"
 #include "GoalProgress.h"
 
@@ -84,6 +85,7 @@ private:
     // A copy of its own: its cache follows this face's moments only.
     std::shared_ptr<WorkingTime> workingTime_;
     CountedTime counted_;
+    CounterAmountText amountText_;
     double goalTrack_ = 0;
     double devicePixelRatio_ = 1;
     // The last look worked out: the wake-up's look ahead found what the

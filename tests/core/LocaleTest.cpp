@@ -1,3 +1,4 @@
+#include "CounterAmountText.h"
 #include "Currency.h"
 #include "FixedName.h"
 #include "LocaleServices.h"
@@ -35,7 +36,44 @@ int countCode(const QString &code) {
                                           [&](const auto &e) { return e.code == code; }));
 }
 
+// Counting through places where the text changes more than its decimals (a
+// new whole unit, a new group, a new digit, halfway points, sizes beyond the
+// sure range) writes what formatting afresh writes.
+void expectCountingWritesAsFormattingAfresh() {
+    const struct {
+        double from;
+        double step;
+    } runs[] = {
+        {0, 0.0000347},        {0.9990, 0.0000347},        {999.9990, 0.0000347},
+        {99'999.9990, 0.0001}, {1'234.56785, 0.00001},     {9'999'999.9990, 0.0000347},
+        {1e7 - 0.001, 0.0003}, {123'456'789.1234, 0.0007},
+    };
+    for (const auto &run : runs) {
+        CounterAmountText text;
+        for (int k = 0; k < 100; ++k) {
+            const double amount = run.from + k * run.step;
+            ASSERT_EQ(text.of(amount), LocaleServices::formatCounterAmount(amount)) << amount;
+        }
+    }
+}
+
 } // namespace
+
+TEST_F(English, countingWritesAsFormattingAfresh) {
+    expectCountingWritesAsFormattingAfresh();
+}
+
+TEST_F(German, countingWritesAsFormattingAfresh) {
+    expectCountingWritesAsFormattingAfresh();
+}
+
+TEST_F(Hindi, countingWritesAsFormattingAfresh) {
+    expectCountingWritesAsFormattingAfresh();
+}
+
+TEST_F(Arabic, countingWritesAsFormattingAfresh) {
+    expectCountingWritesAsFormattingAfresh();
+}
 
 TEST_F(English, defaultsToDollarsLabelledBySymbolOrCode) {
     EXPECT_EQ(Currency::defaultCode(), "USD");

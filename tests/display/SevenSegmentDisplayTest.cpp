@@ -2,6 +2,7 @@
 #include "Theme.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -139,16 +140,21 @@ TEST(SevenSegmentDisplayWidget, namesItselfForAccessibilityWhileItListens) {
 
 namespace {
 
-// A shown display showing "1.0000", which from then on counts its paints.
+// A shown display showing "1.0000" inside a window, which from then on
+// counts Qt's paints and whose window's backing store is marked, so that
+// whatever is painted into it shows.
 class Repainted : public ::testing::Test, public QObject {
 protected:
     void show(qint64 dimmed) {
-        display.resize(300, 70);
+        window.resize(320, 110);
+        display.setGeometry(10, 20, 300, 70);
+        display.setColor(green);
         display.setText(QStringLiteral("1.0000"));
         display.setDimmedTrailingDigits(dimmed);
-        display.show();
+        window.show();
         QApplication::processEvents();
         display.installEventFilter(this);
+        stored().fill(Qt::magenta);
     }
     bool eventFilter(QObject *, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
@@ -157,10 +163,39 @@ protected:
         }
         return false;
     }
+    QImage &stored() { return *static_cast<QImage *>(window.backingStore()->paintDevice()); }
+    // What has been painted into the window since it was marked, in the
+    // display's points.
+    QRect painted() {
+        const QImage &image = stored();
+        QRect pixels;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) != QColor(Qt::magenta))
+                    pixels |= QRect(x, y, 1, 1);
+        const double ratio = image.devicePixelRatio();
+        return QRectF(QPointF(pixels.topLeft()) / ratio, QSizeF(pixels.size()) / ratio)
+            .toAlignedRect()
+            .translated(-display.pos());
+    }
+    // Whether what was painted looks as a display showing only `text` does.
+    void expectPaintedAsShown(const QString &text) {
+        SevenSegmentDisplay fresh;
+        fresh.resize(display.size());
+        fresh.setColor(display.color());
+        fresh.setDimmedTrailingDigits(display.dimmedTrailingDigits());
+        fresh.setText(text);
+        const double ratio = stored().devicePixelRatio();
+        const QRect pixels(painted().topLeft() * ratio, painted().size() * ratio);
+        EXPECT_EQ(stored().copy(pixels.translated(display.pos() * ratio)),
+                  fresh.grab().toImage().copy(pixels))
+            << text.toStdString();
+    }
 
     int paints = 0;
     QRect area;
-    SevenSegmentDisplay display;
+    QWidget window;
+    SevenSegmentDisplay display{&window};
 };
 
 } // namespace
@@ -173,33 +208,51 @@ TEST_F(Repainted, onlyWhenAnInputChanges) {
     display.setDimmedTrailingDigits(display.dimmedTrailingDigits());
     QApplication::processEvents();
     EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(painted().isEmpty());
 
+    // A digit changed in place is painted straight into the window, without
+    // a paint of the widgets, and only that digit, with room for its glow.
     display.setText(QStringLiteral("1.0001"));
-    QApplication::processEvents();
-    EXPECT_EQ(paints, 1);
-    // Only the digit that changed is painted again, with room for its glow.
+    EXPECT_EQ(paints, 0);
     const DisplayGeometry g = display.layoutFor(display.size());
-    EXPECT_GT(area.left(), g.cells[3].left + g.unit / 2);
-    EXPECT_LE(area.left(), g.cells[4].left);
-    EXPECT_GE(area.right(), g.cells[4].left + g.unit);
+    EXPECT_GT(painted().left(), g.cells[3].left + g.unit / 2);
+    EXPECT_LE(painted().left(), g.cells[4].left);
+    EXPECT_GE(painted().right(), g.cells[4].left + g.unit);
+    expectPaintedAsShown(QStringLiteral("1.0001"));
 
     display.setText(QStringLiteral("10.0001")); // one more digit: everything moves
     QApplication::processEvents();
-    EXPECT_EQ(paints, 2);
+    EXPECT_EQ(paints, 1);
     EXPECT_EQ(area, display.rect());
 }
 
 TEST_F(Repainted, aDimmedDigitWithoutRoomForAGlow) {
     show(2);
     display.setText(QStringLiteral("1.0001"));
-    QApplication::processEvents();
     // Dimmed digits do not glow: the cell and a pixel of its smoothed edge.
     const DisplayGeometry g = display.layoutFor(display.size());
     const DisplayGeometry::Cell &last = g.cells[4];
-    EXPECT_GE(area.left(), std::floor(last.left) - 1);
-    EXPECT_LE(area.left(), last.left);
-    EXPECT_LE(area.right(), std::ceil(last.left + g.unit) + 1);
-    EXPECT_GE(area.right(), last.left + g.unit);
+    EXPECT_GE(painted().left(), std::floor(last.left) - 1);
+    EXPECT_LE(painted().left(), last.left);
+    EXPECT_LE(painted().right(), std::ceil(last.left + g.unit) + 1);
+    EXPECT_GE(painted().right(), last.left + g.unit);
+    expectPaintedAsShown(QStringLiteral("1.0001"));
+}
+
+TEST_F(Repainted, byQtFirstOnceShownAgain) {
+    // Shown again (after the settings), the display waits for the window's
+    // own paint rather than show a digit ahead of everything else.
+    show(2);
+    display.hide();
+    display.setText(QStringLiteral("1.0001"));
+    display.show();
+    display.setText(QStringLiteral("1.0002"));
+    EXPECT_TRUE(painted().isEmpty());
+    QApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+    display.setText(QStringLiteral("1.0003"));
+    EXPECT_EQ(paints, 1);
+    expectPaintedAsShown(QStringLiteral("1.0003"));
 }
 
 TEST(SevenSegmentDisplayWidget, aNewTextLooksAsIfShownFromTheStart) {
@@ -227,5 +280,45 @@ TEST(SevenSegmentDisplayWidget, aNewTextLooksAsIfShownFromTheStart) {
         const QImage image = changed.grab().toImage();
         EXPECT_EQ(image, fresh.grab().toImage()) << first << " then " << next;
         expectColour(image, QPointF(2, 2), Theme::background(), 0);
+    }
+}
+
+TEST(SevenSegmentDisplayWidget, paintsAnyPartAsItLooksInTheWhole) {
+    // A repaint of a digit or two must give what painting everything gives,
+    // whatever lies within reach (also run on a screen of twice the ratio).
+    for (const char *text : {"1,234.5678", "0.0090", "-12.3"}) {
+        SevenSegmentDisplay display;
+        display.resize(300, 70);
+        display.setColor(green);
+        display.setPrefix(QStringLiteral("$"));
+        display.setDimmedTrailingDigits(2);
+        display.setText(QString::fromLatin1(text));
+        const double ratio = display.devicePixelRatioF();
+        const auto render = [&](const QRegion &region) {
+            QImage image(display.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::magenta);
+            display.render(&image, region.boundingRect().topLeft(), region);
+            return image;
+        };
+        const QImage whole = render(display.rect());
+        const DisplayGeometry g = display.layoutFor(display.size());
+        QRect before; // the cell before's area, painted together with the next
+        for (const DisplayGeometry::Cell &cell : g.cells)
+            for (const int pad : {1, 3}) {
+                const QRect area = QRectF(cell.left, g.top, g.unit, g.bottom - g.top)
+                                       .adjusted(-pad, -pad, pad, pad)
+                                       .toAlignedRect();
+                const QRegion region = QRegion(area) + (pad == 1 ? before : QRect());
+                const QImage part = render(region);
+                for (const QRect &rect : region) {
+                    const QRect pixels(rect.topLeft() * ratio, rect.size() * ratio);
+                    EXPECT_EQ(part.copy(pixels), whole.copy(pixels))
+                        << text << ", the cell at " << cell.left << " and " << pad
+                        << " around, pixel ratio " << ratio;
+                }
+                if (pad == 1)
+                    before = area;
+            }
     }
 }
