@@ -30,6 +30,11 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// Where a digit's images are kept: the ten lit, then the ten dimmed.
+std::size_t digitIndex(QChar digit, bool dimmed) {
+    return (dimmed ? 10U : 0U) + (digit.unicode() - u'0');
+}
+
 // Screen readers read the display as text, not as an empty container.
 QAccessibleInterface *accessibleDisplay(const QString &className, QObject *object) {
     if (className == QLatin1StringView("SevenSegmentDisplay") && object->isWidgetType())
@@ -279,8 +284,7 @@ bool SevenSegmentDisplay::copyLoneDigit(QPainter &painter, const DisplayGeometry
 }
 
 const QImage &SevenSegmentDisplay::laidDigit(QChar digit, bool dimmed) {
-    QImage &laid =
-        laidDigits_[static_cast<std::size_t>((dimmed ? 10 : 0) + digit.unicode() - u'0')];
+    QImage &laid = laidDigits_[digitIndex(digit, dimmed)];
     if (laid.isNull()) {
         const GlyphSprite &glyph = cellSprite(digit, dimmed);
         const int margin = static_cast<int>(std::round(laidMargin * spriteRatio_));
@@ -326,8 +330,8 @@ const GlyphSprite &SevenSegmentDisplay::cellSprite(QChar digit, bool dimmed) {
     const auto layers = [&](QChar c) { return cellLayers(c, dimmed, spriteUnit_); };
     if (!isDigit(digit))
         return sprite(QString(digit) + (dimmed ? u'd' : u'l'), [&] { return layers(digit); });
-    GlyphSprite *const ten = digitSprites_.data() + (dimmed ? 10 : 0);
-    GlyphSprite &wanted = ten[digit.unicode() - u'0'];
+    GlyphSprite *const ten = &digitSprites_[digitIndex(u'0', dimmed)];
+    GlyphSprite &wanted = digitSprites_[digitIndex(digit, dimmed)];
     // A counting digit soon shows all ten: made together the first time, so
     // that counting only places finished images.
     if (wanted.image.isNull())

@@ -9,7 +9,6 @@ start_x
 start_wm
 start_a11y
 use_fake_clock
-elapsed() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2}"; }
 left() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2} left"; }
 
 # Friday 11 December 2026, counting 36 an hour since 22:00.

@@ -7,7 +7,6 @@ start_x
 start_wm
 start_a11y
 
-elapsed() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2}"; }
 amount() { grep -oP '^label\tUSD \K[0-9,.]*[0-9]' <<<"$(tree)" | head -1; }
 
 start_app

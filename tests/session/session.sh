@@ -251,6 +251,8 @@ focused() { grep -vP '^(frame|window)\t' <<<"$(tree)" | grep -oP '^[^\t]*\t\K[^\
 shown_name() { # shown_name ROLE PATTERN
     grep -oP "^$1\t\K$2(?=\t)" <<<"$(tree)" | head -1
 }
+# The elapsed time the header shows.
+elapsed() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2}"; }
 
 between() { # between LOW VALUE HIGH
     awk -v low="$1" -v value="$2" -v high="$3" 'BEGIN { exit !(low <= value && value <= high) }'

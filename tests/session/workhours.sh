@@ -9,7 +9,6 @@ start_wm
 start_a11y
 
 use_fake_clock
-elapsed() { shown_name label "[0-9]+:[0-9]{2}:[0-9]{2}"; }
 # The amount the display reads, with or without a pause sign after it.
 amount() { grep -oP '^label\tUSD \K[0-9,.]*[0-9]' <<<"$(tree)" | head -1; }
 
